@@ -1,0 +1,33 @@
+# Set-up, build, run and test in one step each; see README.md.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test test-asan bench clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	scripts/run-trevik $(BUILD)/src/gui/trevik
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan:
+	$(MAKE) test BUILD=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DTREVIK_SANITIZE=ON
+
+bench: build
+	$(BUILD)/bench/trevik-bench
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "settings/SettingsFile.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace trevik {
+
+enum CalendarViewCode : std::int32_t {
+    kDayView = 101,
+    kWeekView = 102,
+    kMonthView = 103,
+    kYearView = 104,
+    kToDoView = 105,
+    kAnniversaryView = 106,
+};
+
+// The display and alarm settings the main window keeps in memory.
+struct DisplaySettings {
+    std::int32_t addressRatio = 60;
+    bool splashScreen = true;
+    bool launchOnStartup = true;
+    bool openOnStartup = true;
+    std::int32_t calendarViewCode = kDayView;
+    std::int32_t datePeriodMode = 2;
+    std::int32_t timeInterval = 15;
+    std::int32_t timeFormat = 24;
+    bool weekStartsMonday = false;
+    std::int32_t alarmRepeat = 1;
+    friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
+};
+
+struct WindowPosition {
+    std::int32_t left = 104;
+    std::int32_t top = 168;
+    std::int32_t height = 417;
+    std::int32_t width = 710;
+    friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
+};
+
+using AddressColumnWidths = std::array<std::int32_t, 9>;
+using CalendarColumnWidths = std::array<std::int32_t, 6>;
+
+inline constexpr AddressColumnWidths kDefaultAddressColumns = {90, 50, 50, 70, 75,
+                                                               70, 120, 150, 120};
+inline constexpr CalendarColumnWidths kDefaultCalendarColumns = {6, 40, 55, 135, 10, 10};
+
+DisplaySettings LoadDisplaySettings(const SettingsFile& file);
+// Writes every display key but the calendar view, which only the exit stores.
+bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& settings);
+
+WindowPosition LoadWindowPosition(const SettingsFile& file);
+AddressColumnWidths LoadAddressColumnWidths(const SettingsFile& file);
+CalendarColumnWidths LoadCalendarColumnWidths(const SettingsFile& file);
+bool SaveWindowLayout(const SettingsFile& file, const WindowPosition& position,
+                      const AddressColumnWidths& addressColumns,
+                      const CalendarColumnWidths& calendarColumns);
+
+bool LoadSplashSetting(const SettingsFile& file);
+
+std::string LoadTimerTime(const SettingsFile& file);
+bool SaveTimerTime(const SettingsFile& file, const std::string& time);
+bool LoadTimerAutoRepeat(const SettingsFile& file);
+bool SaveTimerAutoRepeat(const SettingsFile& file, bool on);
+std::string LoadAlarmSound(const SettingsFile& file);
+bool SaveAlarmSound(const SettingsFile& file, const std::string& path);
+
+// The installation's UID; made from the current time and stored when there is none yet.
+std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock);
+
+std::string LoadDataDir(const SettingsFile& file);
+// What the exit stores, in its order: the data directory (only when launching at logon is
+// on and none is stored yet), the calendar view, then the window layout.
+struct ExitState {
+    std::string currentDir;
+    bool launchOnStartup = true;
+    std::int32_t calendarViewCode = kDayView;
+    WindowPosition position;
+    AddressColumnWidths addressColumns = kDefaultAddressColumns;
+    CalendarColumnWidths calendarColumns = kDefaultCalendarColumns;
+};
+void SaveExitState(const SettingsFile& file, const ExitState& state);
+
+} // namespace trevik

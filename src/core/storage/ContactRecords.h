@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "storage/AddrSet.h"
+#include "storage/RecordResult.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace trevik {
+
+// Appends a contact made here: a new id, stamped now and with this installation's UID.
+RecordResult AddContact(const std::filesystem::path& directory, const Contact& texts,
+                        const Clock& clock, std::int32_t installationUid);
+
+// Overwrites the nine texts of the contact with `contact.id` and stamps it; the id,
+// creation stamp and origin stay.
+RecordResult ChangeContact(const std::filesystem::path& directory, const Contact& contact,
+                           const Clock& clock);
+
+RecordResult DeleteContact(const std::filesystem::path& directory, std::int32_t id);
+
+std::optional<Contact> LoadContact(const std::filesystem::path& directory, std::int32_t id);
+
+} // namespace trevik

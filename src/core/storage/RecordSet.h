@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace trevik {
+
+// A file of fixed-length records with a one-based current position. An operation opens the
+// file, works and closes it; while it is open no other process can use it (an exclusive lock
+// that others wait for). The file is read whole at Open, and every write goes straight to disk.
+class RecordSet {
+public:
+    virtual ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
+
+    // Opens or creates the file; true when it existed.
+    bool Open();
+    void Close();
+
+    bool NoCurrent() const;
+    bool AtEnd() const;
+
+    void First();
+    void Next();
+    bool GoTo(std::int32_t n);
+
+    void NewRecord();
+    void BeginEdit();
+    void Write();
+    void Delete(std::int32_t n);
+
+    std::int32_t count() const { return count_; }
+    std::int32_t position() const { return position_; }
+    std::int32_t recordSize() const { return recordSize_; }
+    const std::filesystem::path& filePath() const { return path_; }
+    bool isOpen() const { return fd_ >= 0; }
+    // Why the last Open, Write or Delete failed; empty when it did not.
+    const std::string& lastError() const { return lastError_; }
+
+protected:
+    RecordSet(std::filesystem::path directory, const char* fileName, std::int32_t recordSize);
+
+    virtual void AfterRead() {}
+    virtual void BeforeWrite() {}
+    // Runs after the rewritten file is complete on disk and before it replaces the data file.
+    virtual void BeforeReplace() {}
+
+    std::uint8_t* buffer() { return buffer_.data(); }
+    const std::uint8_t* buffer() const { return buffer_.data(); }
+
+private:
+    enum class Mode { Append, Overwrite };
+
+    void readCurrent();
+    void fail(std::string what);
+    bool writeRewritten(const std::vector<std::uint8_t>& bytes);
+
+    std::filesystem::path directory_;
+    std::filesystem::path path_;
+    std::int32_t recordSize_;
+    std::vector<std::uint8_t> buffer_;
+    // The file's bytes as read at Open, kept in step with every Write.
+    std::vector<std::uint8_t> image_;
+    std::int32_t count_ = 0;
+    std::int32_t position_ = 0;
+    Mode mode_ = Mode::Overwrite;
+    int fd_ = -1;
+    std::string lastError_;
+};
+
+} // namespace trevik

@@ -1,0 +1,57 @@
+#include "storage/TypeRecords.h"
+
+namespace trevik {
+
+RecordResult AddType(const std::filesystem::path& directory, const std::string& name) {
+    TypeSet set(directory);
+    set.Open();
+    set.NewRecord();
+    const std::int32_t code = set.MaxCode() + 1;
+    set.code = std::int16_t(code);
+    set.name = name;
+    set.Write();
+    return {code, true, set.lastError()};
+}
+
+RecordResult RenameType(const std::filesystem::path& directory, std::int32_t code,
+                        const std::string& name) {
+    TypeSet set(directory);
+    set.Open();
+    const std::int32_t position = set.FindByCode(code);
+    if (position == 0) {
+        return {code, false, set.lastError()};
+    }
+    set.GoTo(position);
+    set.BeginEdit();
+    set.name = name;
+    set.Write();
+    return {code, true, set.lastError()};
+}
+
+RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t code) {
+    TypeSet set(directory);
+    set.Open();
+    const std::int32_t position = set.FindByCode(code);
+    if (position == 0) {
+        return {code, false, set.lastError()};
+    }
+    set.Delete(position);
+    return {code, true, set.lastError()};
+}
+
+std::vector<EntryType> ListTypes(const std::filesystem::path& directory) {
+    std::vector<EntryType> types;
+    TypeSet set(directory);
+    set.Open();
+    if (set.NoCurrent()) {
+        return types;
+    }
+    set.First();
+    while (!set.AtEnd()) {
+        types.push_back(set);
+        set.Next();
+    }
+    return types;
+}
+
+} // namespace trevik

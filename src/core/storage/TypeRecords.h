@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/RecordResult.h"
+#include "storage/TypeSet.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace trevik {
+
+// Appends a type with code MaxCode + 1; the result's id is that code.
+RecordResult AddType(const std::filesystem::path& directory, const std::string& name);
+RecordResult RenameType(const std::filesystem::path& directory, std::int32_t code,
+                        const std::string& name);
+RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t code);
+// Every type in file order.
+std::vector<EntryType> ListTypes(const std::filesystem::path& directory);
+
+} // namespace trevik

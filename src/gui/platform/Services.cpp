@@ -1,0 +1,4 @@
+#include "platform/Services.h"
+
+SystemServices::SystemServices()
+    : services_{clock_, messages_, tray_, trevik::SettingsFile::standard()} {}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TrayIcon.h"
+#include "settings/SettingsFile.h"
+
+// What the forms need of the platform, made once in main() and by tests with fakes.
+struct Services {
+    const trevik::Clock& clock;
+    MessageBoxes& messages;
+    TrayIcon& tray;
+    trevik::SettingsFile settings;
+};
+
+// The real platform: the system clock, Qt's message boxes, the system tray, and the
+// settings file in the user's configuration directory.
+class SystemServices {
+public:
+    SystemServices();
+    Services& services() { return services_; }
+
+private:
+    trevik::SystemClock clock_;
+    QtMessageBoxes messages_;
+    SystemTrayIcon tray_;
+    Services services_;
+};

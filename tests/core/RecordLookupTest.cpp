@@ -1,0 +1,190 @@
+// The lookups of the three record files and the id and code rules built on them.
+#include "storage/AddrSet.h"
+#include "storage/CalSet.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+#include "storage/TypeRecords.h"
+#include "storage/TypeSet.h"
+#include "support/FixedClock.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace trevik;
+using trevik::test::TempDir;
+
+namespace {
+
+Contact named(const std::string& name) {
+    Contact c;
+    c.name = name;
+    return c;
+}
+
+} // namespace
+
+TEST(ContactLookup, IdsStartAtOneAndAreLargestPlusOne) {
+    TempDir dir;
+    test::FixedClock clock(45000.5);
+    {
+        AddrSet set(dir.path());
+        set.Open();
+        EXPECT_EQ(set.NextId(), 0);
+    }
+    EXPECT_EQ(AddContact(dir.path(), named("a"), clock, 9).id, 1);
+    EXPECT_EQ(AddContact(dir.path(), named("b"), clock, 9).id, 2);
+    EXPECT_EQ(AddContact(dir.path(), named("c"), clock, 9).id, 3);
+    ASSERT_TRUE(DeleteContact(dir.path(), 3).ok());
+    EXPECT_EQ(AddContact(dir.path(), named("d"), clock, 9).id, 3); // reused
+    ASSERT_TRUE(DeleteContact(dir.path(), 1).ok());
+    EXPECT_EQ(AddContact(dir.path(), named("e"), clock, 9).id, 4);
+}
+
+TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
+    TempDir dir;
+    test::FixedClock clock(45000.5);
+    AddContact(dir.path(), named("Ann"), clock, 9);
+    AddContact(dir.path(), named("Bob"), clock, 9);
+    {
+        AddrSet set(dir.path());
+        set.Open();
+        EXPECT_EQ(set.FindById(2), 2);
+        EXPECT_EQ(set.name, "Bob");
+        EXPECT_EQ(set.FindById(1), 1);
+        EXPECT_EQ(set.name, "Ann");
+        EXPECT_EQ(set.FindById(5), 0);
+    }
+    EXPECT_FALSE(DeleteContact(dir.path(), 5).found);
+    EXPECT_FALSE(LoadContact(dir.path(), 5).has_value());
+}
+
+TEST(ContactLookup, FindByOriginNeedsTheExactStampAndUid) {
+    TempDir dir;
+    test::FixedClock clock(45000.123456789);
+    AddContact(dir.path(), named("Ann"), clock, 77);
+    AddrSet set(dir.path());
+    set.Open();
+    EXPECT_EQ(set.FindByOrigin(45000.123456789, 77), 1);
+    EXPECT_EQ(set.FindByOrigin(45000.123456789, 78), -1);
+    EXPECT_EQ(set.FindByOrigin(std::nextafter(45000.123456789, 0.0), 77), -1);
+}
+
+TEST(ContactLookup, AddAndChangeStampTheRecord) {
+    TempDir dir;
+    test::FixedClock clock;
+    clock.set({2024, 3, 1}, {10, 20, 30, 456});
+    const RecordResult added = AddContact(dir.path(), named("Ann"), clock, 4242);
+    const Contact stored = *LoadContact(dir.path(), added.id);
+    EXPECT_EQ(stored.originUid, 4242);
+    EXPECT_EQ(stored.created, encodeDateTime({2024, 3, 1}, {10, 20, 30, 456}));
+    EXPECT_EQ(stored.updated, encodeDateTime({2024, 3, 1}, {10, 20, 30, 0}));
+
+    clock.set({2024, 3, 2}, {8, 0, 0, 999});
+    Contact changed = stored;
+    changed.name = "Anne";
+    changed.email = "anne@example.org";
+    changed.created = 1;   // identity cannot be changed through a change
+    changed.originUid = 1;
+    ASSERT_TRUE(ChangeContact(dir.path(), changed, clock).ok());
+    const Contact after = *LoadContact(dir.path(), added.id);
+    EXPECT_EQ(after.name, "Anne");
+    EXPECT_EQ(after.email, "anne@example.org");
+    EXPECT_EQ(after.created, stored.created);
+    EXPECT_EQ(after.originUid, 4242);
+    EXPECT_EQ(after.updated, encodeDateTime({2024, 3, 2}, {8, 0, 0, 0}));
+}
+
+TEST(EntryLookup, NextIdIsTheLargestOfCountAndIds) {
+    TempDir dir;
+    {
+        CalSet set(dir.path());
+        set.Open();
+        EXPECT_EQ(set.NextId(), 0);
+        // Three records whose ids are all below the record count.
+        for (int i = 0; i < 3; ++i) {
+            set.NewRecord();
+            set.id = 1;
+            set.Write();
+        }
+        EXPECT_EQ(set.NextId(), 3);
+        set.NewRecord();
+        set.id = 10;
+        set.Write();
+        EXPECT_EQ(set.NextId(), 10);
+    }
+    test::FixedClock clock(45000.5);
+    EXPECT_EQ(AddEntry(dir.path(), CalendarEntry{}, clock, 1).id, 11);
+}
+
+TEST(EntryLookup, FindsByIdAndOrigin) {
+    TempDir dir;
+    test::FixedClock clock(45000.5);
+    CalendarEntry e;
+    e.comment = "first";
+    AddEntry(dir.path(), e, clock, 5);
+    clock.set({2023, 1, 1}, {0, 0, 1, 0});
+    e.comment = "second";
+    AddEntry(dir.path(), e, clock, 5);
+    CalSet set(dir.path());
+    set.Open();
+    EXPECT_EQ(set.FindById(2), 2);
+    EXPECT_EQ(set.comment, "second");
+    EXPECT_EQ(set.position(), 2);
+    EXPECT_EQ(set.FindById(3), 0);
+    EXPECT_EQ(set.FindByOrigin(45000.5, 5), 1);
+    EXPECT_EQ(set.FindByOrigin(45000.5, 6), -1);
+    set.Close();
+    EXPECT_TRUE(DeleteEntry(dir.path(), 1).ok());
+    EXPECT_EQ(LoadEntry(dir.path(), 2)->comment, "second");
+    EXPECT_TRUE(ChangeEntry(dir.path(), *LoadEntry(dir.path(), 2), clock).ok());
+}
+
+TEST(TypeLookup, CodesFollowTheCountAndTheLargestCode) {
+    TempDir dir;
+    EXPECT_EQ(AddType(dir.path(), "one").id, 1); // empty file: MaxCode is the count, 0
+    EXPECT_EQ(AddType(dir.path(), "two").id, 2);
+    EXPECT_EQ(AddType(dir.path(), "three").id, 3);
+    ASSERT_TRUE(DeleteType(dir.path(), 3).ok());
+    EXPECT_EQ(AddType(dir.path(), "again").id, 3);
+    ASSERT_TRUE(DeleteType(dir.path(), 1).ok());
+    ASSERT_TRUE(DeleteType(dir.path(), 2).ok());
+    // One type coded 3 is left; the count (1) is smaller, so the next is 4.
+    EXPECT_EQ(AddType(dir.path(), "four").id, 4);
+}
+
+TEST(TypeLookup, FindByCodeComparesSignExtendedCodes) {
+    TempDir dir;
+    {
+        TypeSet set(dir.path());
+        set.Open();
+        set.NewRecord();
+        set.code = -2;
+        set.name = "negative";
+        set.Write();
+        set.NewRecord();
+        set.code = 5;
+        set.name = "five";
+        set.Write();
+    }
+    TypeSet set(dir.path());
+    set.Open();
+    EXPECT_EQ(set.FindByCode(-2), 1);
+    EXPECT_EQ(set.FindByCode(65534), 0);
+    EXPECT_EQ(set.FindByCode(5), 2);
+    EXPECT_EQ(set.name, "five");
+    EXPECT_EQ(set.FindByCode(6), 0);
+    EXPECT_EQ(set.MaxCode(), 5);
+}
+
+TEST(TypeLookup, ListingAnEmptyFileGivesNothing) {
+    TempDir dir;
+    EXPECT_TRUE(ListTypes(dir.path()).empty());
+    AddType(dir.path(), "a");
+    AddType(dir.path(), "b");
+    const auto types = ListTypes(dir.path());
+    ASSERT_EQ(types.size(), 2u);
+    EXPECT_EQ(types[1].code, 2);
+    EXPECT_EQ(types[1].name, "b");
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "support/FixedClock.h"
+
+#include <QMenu>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <filesystem>
+
+// Records every message box and answers from a script (OK / Yes when the script is empty).
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString caption;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+
+    MessageResult show(QWidget*, const QString& text, const QString& caption,
+                       MessageButtons buttons, MessageIcon icon) override {
+        shown.push_back({text, caption, buttons, icon});
+        if (!answers.empty()) {
+            const MessageResult answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MessageButtons::YesNoCancel ? MessageResult::Yes : MessageResult::Ok;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<MessageResult> answers;
+};
+
+class FakeTrayIcon final : public TrayIcon {
+public:
+    bool isAvailable() const override { return available; }
+    void install(const QIcon& icon, const QString& tipText, QMenu* trayMenu) override {
+        installed = true;
+        hasIcon = !icon.isNull();
+        tip = tipText;
+        menu = trayMenu;
+    }
+    void remove() override { installed = false; }
+    void doubleClick() { emit doubleClicked(); }
+
+    bool available = true;
+    bool installed = false;
+    bool hasIcon = false;
+    QString tip;
+    QMenu* menu = nullptr;
+};
+
+// Fakes for every seam, a settings file and a data directory of the test's own.
+struct FakeEnvironment {
+    FakeEnvironment()
+        : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
+          services{clock, messages, tray, trevik::SettingsFile(configPath())} {}
+
+    std::filesystem::path configPath() const {
+        return std::filesystem::path(config.path().toStdString()) / "Trevik.Ini";
+    }
+    std::filesystem::path dataPath() const { return data.path().toStdString(); }
+
+    QTemporaryDir config;
+    QTemporaryDir data;
+    trevik::test::FixedClock clock;
+    FakeMessageBoxes messages;
+    FakeTrayIcon tray;
+    Services services;
+};

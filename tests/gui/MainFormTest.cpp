@@ -1,0 +1,268 @@
+#include "FakeServices.h"
+#include "app/AboutForm.h"
+#include "app/MainForm.h"
+#include "settings/Settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <memory>
+
+using namespace trevik;
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+    QString startDir;
+
+    QAction* action(TMainForm& form, const char* name) {
+        auto* found = form.findChild<QAction*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no action %s", name);
+        }
+        return found;
+    }
+
+    void writeSettings(const std::string& text) {
+        std::ofstream(env->configPath()) << text;
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<FakeEnvironment>();
+        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
+        startDir = QDir::currentPath();
+        QDir::setCurrent(env->data.path());
+    }
+
+    void cleanup() {
+        QDir::setCurrent(startDir);
+        env.reset();
+    }
+
+    void theUidIsMadeAtTheFirstStartAndKeptAfterwards() {
+        {
+            TMainForm form(env->services, {});
+            QCOMPARE(form.installationUid, 1765100000);
+        }
+        QCOMPARE(env->services.settings.readInteger("Startup", "UID", 0), 1765100000);
+        env->clock.setUnixSeconds(1900000000);
+        TMainForm again(env->services, {});
+        QCOMPARE(again.installationUid, 1765100000);
+        QCOMPARE(env->services.settings.readInteger("Startup", "UID", 0), 1765100000);
+    }
+
+    void startUpAppliesTheStoredSettings() {
+        writeSettings("[Position]\nLeft=40\nTop=50\nHeight=300\nWidth=620\n"
+                      "[Display]\nCalendarView=103\nAddresRatio=40\n");
+        TMainForm form(env->services, {});
+        QCOMPARE(form.windowTitle(), QStringLiteral("Trevik Diary"));
+        QCOMPARE(form.calendarViewCode, 103);
+        QCOMPARE(form.display.addressRatio, 40);
+        QCOMPARE(form.width(), 620);
+        QCOMPARE(form.height(), 300);
+        QCOMPARE(form.calendarDate, dayNumberFromCivil({2026, 12, 7}));
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.activePane, Pane::Calendar);
+        QVERIFY(env->tray.installed);
+        QVERIFY(env->tray.hasIcon);
+        QVERIFY(env->tray.tip.endsWith(QStringLiteral("Trevik Diary")));
+        QCOMPARE(env->tray.menu, form.TrayMenu);
+    }
+
+    void startUpEntersTheStoredDataDirectory() {
+        QTemporaryDir elsewhere;
+        writeSettings("[Startup]\nDir=" + elsewhere.path().toStdString() + "\n");
+        TMainForm form(env->services, {});
+        QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    void aDataDirectoryThatCannotBeEnteredIsReportedAndStartUpGoesOn() {
+        writeSettings("[Startup]\nDir=/no/such/trevik/dir\n");
+        const QString before = QDir::currentPath();
+        TMainForm form(env->services, {});
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown[0].text, QStringLiteral("Couldn't change dierctory!"));
+        QCOMPARE(env->messages.shown[0].caption, QStringLiteral("System error"));
+        QCOMPARE(env->messages.shown[0].icon, MessageIcon::Warning);
+        QCOMPARE(env->messages.shown[0].buttons, MessageButtons::Ok);
+        QCOMPARE(QDir::currentPath(), before);
+        QVERIFY(form.isVisible());
+    }
+
+    void withoutOpenOnStartupOnlyTheTrayIconShows() {
+        writeSettings("[Display]\nOpenOnStartup=0\n");
+        TMainForm form(env->services, {});
+        QVERIFY(!form.isVisible());
+        QVERIFY(env->tray.installed);
+        env->tray.doubleClick();
+        QVERIFY(form.isVisible());
+    }
+
+    void closingAndMinimisingGoToTheTrayAndTheIconBringsItBack() {
+        TMainForm form(env->services, {});
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.close()); // the close box never ends the program
+        QVERIFY(!form.isVisible());
+        env->tray.doubleClick();
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.isMinimized());
+
+        form.showMinimized();
+        QTRY_VERIFY(!form.isVisible());
+        action(form, "TrayOpen")->trigger();
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.isMinimized());
+
+        action(form, "MainCloseTray")->trigger();
+        QVERIFY(!form.isVisible());
+        QVERIFY(env->tray.installed);
+    }
+
+    void withoutANotificationAreaTheWindowMinimisesInstead() {
+        env->tray.available = false;
+        TMainForm form(env->services, {});
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QVERIFY(form.isMinimized());
+        QTest::qWait(20);
+        QVERIFY(form.isVisible());
+    }
+
+    void trayTodayShowsTheDayViewOfToday() {
+        writeSettings("[Display]\nCalendarView=103\nOpenOnStartup=0\n");
+        TMainForm form(env->services, {});
+        form.calendarDate = dayNumberFromCivil({2020, 1, 1});
+        action(form, "TrayToday")->trigger();
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.calendarViewCode, 101);
+        QCOMPARE(form.calendarDate, dayNumberFromCivil({2026, 12, 7}));
+    }
+
+    void exitWritesDirectoryViewAndLayoutAndEndsTheProgram() {
+        writeSettings("[Display]\nCalendarView=104\n[Address]\nCol3=99\n");
+        TMainForm form(env->services, {});
+        form.move(33, 44);
+        form.resize(640, 380);
+        form.calendarViewCode = 102;
+        QSignalSpy exitSpy(&form, &TMainForm::exitRequested);
+        action(form, "MainExit")->trigger();
+        QCOMPARE(exitSpy.count(), 1);
+
+        const SettingsFile& settings = env->services.settings;
+        QCOMPARE(QString::fromStdString(LoadDataDir(settings)), QDir::currentPath());
+        QCOMPARE(settings.readInteger("Display", "CalendarView", 0), 102);
+        const WindowPosition position = LoadWindowPosition(settings);
+        QCOMPARE(position.left, form.x());
+        QCOMPARE(position.top, form.y());
+        QCOMPARE(position.width, 640);
+        QCOMPARE(position.height, 380);
+        QCOMPARE(LoadAddressColumnWidths(settings)[2], 99);
+        QCOMPARE(LoadCalendarColumnWidths(settings), kDefaultCalendarColumns);
+        QVERIFY(form.close()); // once exiting, the window may close
+    }
+
+    void exitKeepsAStoredDirectoryAndWritesNoneWithoutLaunchAtLogon() {
+        writeSettings("[Display]\nLaunchOnStartup=0\n");
+        {
+            TMainForm form(env->services, {});
+            action(form, "TrayExit")->trigger();
+        }
+        QCOMPARE(LoadDataDir(env->services.settings), std::string());
+        writeSettings("[Startup]\nDir=" + QDir::currentPath().toStdString() + "\n");
+        TMainForm form(env->services, {});
+        QDir::setCurrent(QDir::tempPath());
+        action(form, "MainExit")->trigger();
+        QCOMPARE(QString::fromStdString(LoadDataDir(env->services.settings)),
+                 env->data.path());
+    }
+
+    void destroyingTheWindowRemovesTheTrayIcon() {
+        {
+            TMainForm form(env->services, {});
+            QVERIFY(env->tray.installed);
+        }
+        QVERIFY(!env->tray.installed);
+    }
+
+    void oneCommandLineFileWaitsForTheFirstActivation() {
+        TMainForm form(env->services, {QStringLiteral("/tmp/from-laptop.tvx")});
+        QSignalSpy spy(&form, &TMainForm::exchangeFileRequested);
+        form.FormActivate();
+        form.FormActivate();
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/from-laptop.tvx"));
+
+        TMainForm two(env->services, {QStringLiteral("a.tvx"), QStringLiteral("b.tvx")});
+        QSignalSpy spyTwo(&two, &TMainForm::exchangeFileRequested);
+        two.FormActivate();
+        QCOMPARE(spyTwo.count(), 0);
+    }
+
+    void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
+        TMainForm form(env->services, {});
+        for (const char* name : {"MainExit", "MainCloseTray", "MainAbout", "TrayOpen",
+                                 "TrayToday", "TrayExit"}) {
+            QVERIFY2(action(form, name)->isEnabled(), name);
+        }
+        for (const char* name : {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner",
+                                 "MainNotes", "MainNew", "MainTimer", "MainHelp", "TrayNew",
+                                 "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
+            QVERIFY2(!action(form, name)->isEnabled(), name);
+        }
+        QVERIFY(!action(form, "MainSelectAll")->isVisible());
+        QVERIFY(action(form, "MainToolbar")->isChecked());
+        QCOMPARE(action(form, "MainCut")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(action(form, "MainFindNext")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F3));
+        QStringList captions;
+        for (QAction* a : form.TrayMenu->actions()) {
+            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        QCOMPARE(captions, (QStringList{"Open", "Today", "New", "-", "Stopwatch", "Timer",
+                                        "&Notes", "-", "Exit"}));
+    }
+
+    void theAboutBoxWaitsForAClick() {
+        TMainForm form(env->services, {});
+        bool timerWasRunning = true;
+        bool closedByClick = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<TAboutForm*>(QApplication::activeModalWidget());
+            QVERIFY(about != nullptr);
+            timerWasRunning = about->Timer1->isActive();
+            QTest::mouseClick(about->Image1, Qt::LeftButton);
+            closedByClick = true;
+        });
+        action(form, "MainAbout")->trigger();
+        QVERIFY(closedByClick);
+        QVERIFY(!timerWasRunning);
+    }
+
+    void theSplashClosesByItselfOrAtAClick() {
+        TAboutForm splash;
+        QCOMPARE(splash.size(), QSize(403, 267));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(splash.Timer1->isActive());
+        QCOMPARE(splash.Timer1->interval(), 4000);
+        QCOMPARE(splash.Image1->pixmap().size(), QSize(400, 267));
+        splash.Timer1->setInterval(10); // as if four seconds had passed
+        splash.Timer1->start();
+        QCOMPARE(splash.exec(), int(QDialog::Accepted));
+
+        TAboutForm clicked;
+        QTimer::singleShot(0, [&] { QTest::mouseClick(clicked.Image1, Qt::LeftButton); });
+        QCOMPARE(clicked.exec(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
