@@ -1,5 +1,5 @@
-#include "common/Clock.h"
 #include "common/DateTime.h"
+#include "common/Clock.h"
 #include "support/FixedClock.h"
 
 #include <gtest/gtest.h>

@@ -115,7 +115,7 @@ TEST(RecordLayout, EntryWithOnlyACommentStoresNoneMarkers) {
     ASSERT_EQ(bytes.size(), 164u);
     const Bytes minusOneInt = {0xFF, 0xFF, 0xFF, 0xFF};
     const Bytes minusOneDouble = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0xBF};
-    EXPECT_EQ(Bytes(bytes.begin() + 28, bytes.begin() + 32), minusOneInt);  // no contact
+    EXPECT_EQ(Bytes(bytes.begin() + 28, bytes.begin() + 32), minusOneInt);         // no contact
     EXPECT_EQ(Bytes(bytes.begin() + 62, bytes.begin() + 64), Bytes({0xFF, 0xFF})); // no type
     EXPECT_EQ(Bytes(bytes.begin() + 64, bytes.begin() + 68), minusOneInt);
     EXPECT_EQ(Bytes(bytes.begin() + 68, bytes.begin() + 72), minusOneInt);
@@ -137,7 +137,8 @@ TEST(RecordLayout, TypeIsStoredAsCodeAndName) {
     // to the name's terminator are significant.
     const Bytes bytes = test::readBytes(dir / "TYPE.TVD");
     ASSERT_EQ(bytes.size(), 64u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 32), Bytes(expected.begin(), expected.begin() + 32));
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 32),
+              Bytes(expected.begin(), expected.begin() + 32));
     EXPECT_EQ(Bytes(bytes.begin() + 32, bytes.begin() + 39),
               Bytes({0x02, 0x00, 'W', 'o', 'r', 'k', 0x00}));
 }

@@ -85,7 +85,7 @@ TEST(ContactLookup, AddAndChangeStampTheRecord) {
     Contact changed = stored;
     changed.name = "Anne";
     changed.email = "anne@example.org";
-    changed.created = 1;   // identity cannot be changed through a change
+    changed.created = 1; // identity cannot be changed through a change
     changed.originUid = 1;
     ASSERT_TRUE(ChangeContact(dir.path(), changed, clock).ok());
     const Contact after = *LoadContact(dir.path(), added.id);

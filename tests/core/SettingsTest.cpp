@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace trevik;
 using trevik::test::TempDir;
 

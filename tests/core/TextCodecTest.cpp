@@ -44,7 +44,9 @@ TEST(Cp1252, UnrepresentableAndBrokenTextBecomesQuestionMarks) {
     EXPECT_EQ(utf8ToCp1252("\u4E2D\u6587"), "??");
     EXPECT_EQ(utf8ToCp1252("\U0001F600!"), "?!");
     EXPECT_EQ(utf8ToCp1252("a\xC3"), "a?");
-    EXPECT_EQ(utf8ToCp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(utf8ToCp1252("\xFF"
+                           "b"),
+              "?b");
 }
 
 TEST(Cp1252, LowerCasesAccentedLetters) {

@@ -1,6 +1,6 @@
+#include "app/MainForm.h"
 #include "FakeServices.h"
 #include "app/AboutForm.h"
-#include "app/MainForm.h"
 #include "settings/Settings.h"
 
 #include <QAction>
@@ -31,9 +31,7 @@ private:
         return found;
     }
 
-    void writeSettings(const std::string& text) {
-        std::ofstream(env->configPath()) << text;
-    }
+    void writeSettings(const std::string& text) { std::ofstream(env->configPath()) << text; }
 
 private slots:
     void init() {
@@ -182,8 +180,7 @@ private slots:
         TMainForm form(env->services, {});
         QDir::setCurrent(QDir::tempPath());
         action(form, "MainExit")->trigger();
-        QCOMPARE(QString::fromStdString(LoadDataDir(env->services.settings)),
-                 env->data.path());
+        QCOMPARE(QString::fromStdString(LoadDataDir(env->services.settings)), env->data.path());
     }
 
     void destroyingTheWindowRemovesTheTrayIcon() {
@@ -210,13 +207,13 @@ private slots:
 
     void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
         TMainForm form(env->services, {});
-        for (const char* name : {"MainExit", "MainCloseTray", "MainAbout", "TrayOpen",
-                                 "TrayToday", "TrayExit"}) {
+        for (const char* name :
+             {"MainExit", "MainCloseTray", "MainAbout", "TrayOpen", "TrayToday", "TrayExit"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
-        for (const char* name : {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner",
-                                 "MainNotes", "MainNew", "MainTimer", "MainHelp", "TrayNew",
-                                 "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
+        for (const char* name :
+             {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner", "MainNotes", "MainNew",
+              "MainTimer", "MainHelp", "TrayNew", "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(!action(form, "MainSelectAll")->isVisible());
@@ -227,8 +224,8 @@ private slots:
         for (QAction* a : form.TrayMenu->actions()) {
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
         }
-        QCOMPARE(captions, (QStringList{"Open", "Today", "New", "-", "Stopwatch", "Timer",
-                                        "&Notes", "-", "Exit"}));
+        QCOMPARE(captions, (QStringList{"Open", "Today", "New", "-", "Stopwatch", "Timer", "&Notes",
+                                        "-", "Exit"}));
     }
 
     void theAboutBoxWaitsForAClick() {

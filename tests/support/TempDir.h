@@ -14,7 +14,8 @@ namespace trevik::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "trevik-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "trevik-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }

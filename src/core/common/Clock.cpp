@@ -9,8 +9,7 @@ DateTime SystemClock::now() const {
     using namespace std::chrono;
     const auto point = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(point);
-    const auto millis =
-        duration_cast<milliseconds>(point.time_since_epoch()).count() % 1000;
+    const auto millis = duration_cast<milliseconds>(point.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
     const CivilDate date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};

@@ -20,8 +20,8 @@ std::string_view trimmed(std::string_view s) {
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The name of the section a line opens, if it is a section header.
@@ -31,7 +31,8 @@ std::optional<std::string_view> sectionOf(std::string_view line) {
         return std::nullopt;
     }
     const auto close = t.find(']');
-    return trimmed(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return trimmed(
+        t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 struct KeyLine {
@@ -133,8 +134,7 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     return std::nullopt;
 }
 
-void IniDocument::setValue(std::string_view section, std::string_view key,
-                           std::string_view value) {
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string clean = withoutLineBreaks(value);
     const std::string nl = newline();
     std::size_t sectionStart = lines_.size();
@@ -169,7 +169,8 @@ void IniDocument::setValue(std::string_view section, std::string_view key,
         lines_.push_back({"[" + std::string(section) + "]", nl});
         insertAt = lines_.size();
     }
-    lines_.insert(lines_.begin() + std::ptrdiff_t(insertAt), Line{std::string(key) + "=" + clean, nl});
+    lines_.insert(lines_.begin() + std::ptrdiff_t(insertAt),
+                  Line{std::string(key) + "=" + clean, nl});
 }
 
 int parseProfileInt(std::string_view text, int fallback) {

@@ -44,7 +44,7 @@ struct WindowPosition {
 using AddressColumnWidths = std::array<std::int32_t, 9>;
 using CalendarColumnWidths = std::array<std::int32_t, 6>;
 
-inline constexpr AddressColumnWidths kDefaultAddressColumns = {90, 50, 50, 70, 75,
+inline constexpr AddressColumnWidths kDefaultAddressColumns = {90, 50,  50,  70, 75,
                                                                70, 120, 150, 120};
 inline constexpr CalendarColumnWidths kDefaultCalendarColumns = {6, 40, 55, 135, 10, 10};
 

@@ -17,9 +17,9 @@ struct TextSlot {
 };
 
 constexpr TextSlot kTexts[] = {
-    {&Contact::name, 28, 30},    {&Contact::home, 58, 30},     {&Contact::work, 88, 30},
-    {&Contact::fax, 118, 30},    {&Contact::mobile, 148, 30},  {&Contact::email, 178, 30},
-    {&Contact::www, 208, 50},    {&Contact::address, 258, 50}, {&Contact::misc, 308, 52},
+    {&Contact::name, 28, 30}, {&Contact::home, 58, 30},     {&Contact::work, 88, 30},
+    {&Contact::fax, 118, 30}, {&Contact::mobile, 148, 30},  {&Contact::email, 178, 30},
+    {&Contact::www, 208, 50}, {&Contact::address, 258, 50}, {&Contact::misc, 308, 52},
 };
 
 } // namespace
@@ -50,33 +50,27 @@ void AddrSet::BeforeWrite() {
 }
 
 std::int32_t AddrSet::FindById(std::int32_t wanted) {
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         if (id == wanted) {
             return position();
         }
-        Next();
     }
     return 0;
 }
 
 std::int32_t AddrSet::NextId() {
     std::int32_t largest = 0;
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         largest = std::max(largest, id);
-        Next();
     }
     return largest;
 }
 
 std::int32_t AddrSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         if (sameBits(created, wantedCreated) && originUid == wantedOrigin) {
             return position();
         }
-        Next();
     }
     return -1;
 }

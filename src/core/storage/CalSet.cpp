@@ -57,33 +57,27 @@ void CalSet::BeforeWrite() {
 }
 
 std::int32_t CalSet::FindById(std::int32_t wanted) {
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         if (id == wanted) {
             return position();
         }
-        Next();
     }
     return 0;
 }
 
 std::int32_t CalSet::NextId() {
     std::int32_t largest = count();
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         largest = std::max(largest, id);
-        Next();
     }
     return largest;
 }
 
 std::int32_t CalSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         if (sameBits(created, wantedCreated) && originUid == wantedOrigin) {
             return position();
         }
-        Next();
     }
     return -1;
 }

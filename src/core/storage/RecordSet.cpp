@@ -44,8 +44,7 @@ bool readWhole(int fd, std::vector<std::uint8_t>& out) {
 
 } // namespace
 
-RecordSet::RecordSet(std::filesystem::path directory, const char* fileName,
-                     std::int32_t recordSize)
+RecordSet::RecordSet(std::filesystem::path directory, const char* fileName, std::int32_t recordSize)
     : directory_(std::move(directory)), path_(directory_ / fileName), recordSize_(recordSize),
       buffer_(std::size_t(recordSize), 0) {}
 
@@ -111,6 +110,14 @@ void RecordSet::readCurrent() {
 void RecordSet::First() {
     position_ = 1;
     readCurrent();
+}
+
+bool RecordSet::BeginScan() {
+    if (count_ == 0) {
+        return false;
+    }
+    First();
+    return true;
 }
 
 void RecordSet::Next() {

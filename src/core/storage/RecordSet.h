@@ -48,6 +48,10 @@ protected:
     // Runs after the rewritten file is complete on disk and before it replaces the data file.
     virtual void BeforeReplace() {}
 
+    // Starts a lookup scan at record 1. An empty file is not touched, so its position stays
+    // where it was (0 on a fresh file) and a record appended afterwards is not current.
+    bool BeginScan();
+
     std::uint8_t* buffer() { return buffer_.data(); }
     const std::uint8_t* buffer() const { return buffer_.data(); }
 

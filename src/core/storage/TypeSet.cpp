@@ -26,22 +26,18 @@ void TypeSet::BeforeWrite() {
 }
 
 std::int32_t TypeSet::FindByCode(std::int32_t wanted) {
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         if (std::int32_t(code) == wanted) {
             return position();
         }
-        Next();
     }
     return 0;
 }
 
 std::int32_t TypeSet::MaxCode() {
     std::int32_t largest = count();
-    First();
-    while (!AtEnd()) {
+    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
         largest = std::max<std::int32_t>(largest, code);
-        Next();
     }
     return largest;
 }

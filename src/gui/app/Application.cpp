@@ -37,8 +37,7 @@ int runTrevik(int argc, char** argv) {
         return 0;
     } catch (const std::exception& error) {
         services.messages.show(nullptr, QString::fromLocal8Bit(error.what()),
-                               QStringLiteral("Error"), MessageButtons::Ok,
-                               MessageIcon::Critical);
+                               QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Critical);
         return 0;
     }
 }

@@ -71,8 +71,8 @@ void TMainForm::buildMainMenu() {
     addAction(edit, "MainOptions", QStringLiteral("&Options"), QKeySequence(Qt::CTRL | Qt::Key_O));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    for (auto [name, caption] : {std::pair{"MainToolbar", "Toolbar"},
-                                 std::pair{"MainButtonBar", "Button bar"}}) {
+    for (auto [name, caption] :
+         {std::pair{"MainToolbar", "Toolbar"}, std::pair{"MainButtonBar", "Button bar"}}) {
         QAction* bar = addAction(view, name, QString::fromLatin1(caption));
         bar->setCheckable(true);
         bar->setChecked(true);

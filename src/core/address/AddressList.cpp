@@ -1,0 +1,107 @@
+#include "address/AddressList.h"
+
+#include <algorithm>
+
+namespace trevik {
+
+namespace {
+
+Contact sampleContact() {
+    Contact sample;
+    sample.name = "Trevik Diary";
+    sample.email = "hello@trevik.example";
+    sample.www = "https://trevik.example/";
+    return sample;
+}
+
+} // namespace
+
+bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale) {
+    if (name.size() < filter.size()) {
+        return false;
+    }
+    return locale.toLower(name.substr(0, filter.size())) == locale.toLower(filter);
+}
+
+AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
+                                 const Locale& locale, const Clock& clock,
+                                 std::int32_t installationUid) {
+    AddressListing listing;
+    AddrSet set(directory);
+    if (!set.Open()) {
+        const Contact sample = sampleContact();
+        const std::int32_t id = set.NextId() + 1;
+        set.NewRecord();
+        static_cast<Contact&>(set) = sample;
+        set.id = id;
+        set.updated = NowToSecond(clock);
+        set.originUid = installationUid;
+        set.created = clock.now();
+        set.Write();
+    }
+    if (set.NoCurrent()) {
+        return listing;
+    }
+    set.First();
+    while (!set.AtEnd()) {
+        if (NameMatchesFilter(set.name, filter, locale)) {
+            listing.contacts.push_back(set);
+        }
+        set.Next();
+    }
+    listing.matched = !filter.empty() && !listing.contacts.empty();
+    return listing;
+}
+
+const std::string& AddressColumnText(const Contact& contact, int column) {
+    switch (column) {
+    case 0:
+        return contact.name;
+    case 1:
+        return contact.home;
+    case 2:
+        return contact.work;
+    case 3:
+        return contact.fax;
+    case 4:
+        return contact.mobile;
+    case 5:
+        return contact.email;
+    case 6:
+        return contact.www;
+    case 7:
+        return contact.address;
+    default:
+        return contact.misc;
+    }
+}
+
+int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale) {
+    return locale.compare(AddressColumnText(a, column), AddressColumnText(b, column));
+}
+
+void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale) {
+    std::stable_sort(contacts.begin(), contacts.end(), [&](const Contact& a, const Contact& b) {
+        return CompareAddressItems(a, b, column, locale) < 0;
+    });
+}
+
+int NextAddressIndex(int count, int firstSelected) {
+    if (count <= 0) {
+        return -1;
+    }
+    const int current = firstSelected < 0 ? 0 : firstSelected;
+    return current + 1 >= count ? 0 : current + 1;
+}
+
+int PreviousAddressIndex(int count, int firstSelected) {
+    if (count <= 0) {
+        return -1;
+    }
+    if (firstSelected <= 0) {
+        return count - 1;
+    }
+    return firstSelected - 1;
+}
+
+} // namespace trevik

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "common/Locale.h"
+#include "storage/AddrSet.h"
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace trevik {
+
+// Columns of the address list: Name, Home, Work, Fax, Mobile, E-mail, WWW, Address, Misc.
+inline constexpr int kAddressColumnCount = 9;
+
+struct AddressListing {
+    // The listed contacts in file order.
+    std::vector<Contact> contacts;
+    // The filter was not empty and found at least one contact.
+    bool matched = false;
+};
+
+// The contacts whose names start with `filter` in any letter case. On the very first use
+// (no address file yet) the sample contact is written; as an append does not move the
+// file's position, it shows from the next refill on.
+AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
+                                 const Locale& locale, const Clock& clock,
+                                 std::int32_t installationUid);
+
+bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale);
+
+const std::string& AddressColumnText(const Contact& contact, int column);
+
+// Orders two listed contacts by a column with the locale's case-sensitive comparison.
+int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale);
+void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale);
+
+// The full view's Next and Prev targets: the index to select, or -1 for an empty list.
+// `firstSelected` is -1 when nothing is selected.
+int NextAddressIndex(int count, int firstSelected);
+int PreviousAddressIndex(int count, int firstSelected);
+
+} // namespace trevik

@@ -1,0 +1,155 @@
+#include "address/AddressList.h"
+#include "address/AddressDeletion.h"
+#include "calendar/AddressLinks.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+#include "support/FixedClock.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace trevik;
+using trevik::test::TempDir;
+
+namespace {
+
+struct AddressListFixture : ::testing::Test {
+    TempDir dir;
+    test::FixedClock clock{45000.5};
+    EnglishLocale locale;
+
+    std::int32_t add(const std::string& name, const std::string& fax = {}) {
+        Contact c;
+        c.name = name;
+        c.fax = fax;
+        return AddContact(dir.path(), c, clock, 1).id;
+    }
+
+    std::vector<std::string> listed(std::string_view filter) {
+        std::vector<std::string> names;
+        for (const Contact& c : RefillAddressList(dir.path(), filter, locale, clock, 1).contacts) {
+            names.push_back(c.name);
+        }
+        return names;
+    }
+};
+
+std::vector<std::string> namesOf(const std::vector<Contact>& contacts) {
+    std::vector<std::string> names;
+    for (const Contact& c : contacts) {
+        names.push_back(c.name);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(AddressListFixture, TheSampleContactIsWrittenAtFirstUseAndShowsFromTheSecondRefill) {
+    const AddressListing first = RefillAddressList(dir.path(), "", locale, clock, 77);
+    EXPECT_TRUE(first.contacts.empty());
+    EXPECT_FALSE(first.matched);
+    const AddressListing second = RefillAddressList(dir.path(), "", locale, clock, 77);
+    ASSERT_EQ(second.contacts.size(), 1u);
+    EXPECT_EQ(second.contacts[0].id, 1);
+    EXPECT_EQ(second.contacts[0].originUid, 77);
+    EXPECT_FALSE(second.contacts[0].name.empty());
+    EXPECT_FALSE(second.contacts[0].email.empty());
+    EXPECT_FALSE(second.contacts[0].www.empty());
+    EXPECT_TRUE(second.contacts[0].home.empty());
+    RefillAddressList(dir.path(), "", locale, clock, 77);
+    EXPECT_EQ(RefillAddressList(dir.path(), "", locale, clock, 77).contacts.size(), 1u);
+}
+
+TEST_F(AddressListFixture, AnExistingEmptyFileGetsNoSample) {
+    add("x");
+    DeleteContact(dir.path(), 1);
+    EXPECT_TRUE(listed("").empty());
+    EXPECT_TRUE(listed("").empty());
+}
+
+TEST_F(AddressListFixture, APrefixMatchesInEitherLetterCaseInFileOrder) {
+    for (const char* name : {"Mary", "bob", "martin", "Ann", "MARGIT", "Ma"}) {
+        add(name);
+    }
+    EXPECT_EQ(listed("m"), (std::vector<std::string>{"Mary", "martin", "MARGIT", "Ma"}));
+    EXPECT_EQ(listed("MAR"), (std::vector<std::string>{"Mary", "martin", "MARGIT"}));
+    EXPECT_EQ(listed("mary jane"), std::vector<std::string>{}); // longer than the name
+    EXPECT_EQ(listed("B"), std::vector<std::string>{"bob"});
+    EXPECT_EQ(listed("").size(), 6u);
+}
+
+TEST_F(AddressListFixture, OnlyANonEmptyFilterWithAHitIsAMatch) {
+    add("Ann");
+    EXPECT_TRUE(RefillAddressList(dir.path(), "a", locale, clock, 1).matched);
+    EXPECT_FALSE(RefillAddressList(dir.path(), "z", locale, clock, 1).matched);
+    EXPECT_FALSE(RefillAddressList(dir.path(), "", locale, clock, 1).matched);
+}
+
+TEST_F(AddressListFixture, AccentedNamesMatchWithAnsiLowerCasing) {
+    add("\xC4rger");  // Ärger
+    add("\xE9lodie"); // élodie
+    EXPECT_EQ(listed("\xE4"), std::vector<std::string>{"\xC4rger"});
+    EXPECT_EQ(listed("\xC9L"), std::vector<std::string>{"\xE9lodie"});
+}
+
+TEST_F(AddressListFixture, SortingByAColumnUsesTheLocaleComparison) {
+    add("b", "3");
+    add("B", "1");
+    add("a", "2");
+    add("A", "");
+    std::vector<Contact> contacts = RefillAddressList(dir.path(), "", locale, clock, 1).contacts;
+    SortAddressItems(contacts, 0, locale);
+    EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"a", "A", "b", "B"}));
+    SortAddressItems(contacts, 3, locale); // Fax
+    EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"A", "B", "a", "b"}));
+    EXPECT_LT(CompareAddressItems(contacts[0], contacts[1], 3, locale), 0);
+    EXPECT_EQ(CompareAddressItems(contacts[1], contacts[1], 3, locale), 0);
+}
+
+TEST(AddressNavigation, NextAndPreviousWrapAround) {
+    EXPECT_EQ(NextAddressIndex(0, -1), -1);
+    EXPECT_EQ(PreviousAddressIndex(0, -1), -1);
+    EXPECT_EQ(NextAddressIndex(3, -1), 1); // nothing selected: the second contact
+    EXPECT_EQ(NextAddressIndex(3, 0), 1);
+    EXPECT_EQ(NextAddressIndex(3, 2), 0);
+    EXPECT_EQ(NextAddressIndex(1, 0), 0);
+    EXPECT_EQ(PreviousAddressIndex(3, -1), 2); // nothing selected: the last contact
+    EXPECT_EQ(PreviousAddressIndex(3, 0), 2);
+    EXPECT_EQ(PreviousAddressIndex(3, 2), 1);
+}
+
+TEST_F(AddressListFixture, DeletingALinkedContactClearsOnlyItsLinks) {
+    const std::int32_t ann = add("Ann");
+    const std::int32_t bob = add("Bob");
+    CalendarEntry entry;
+    entry.comment = "with Ann";
+    entry.addressLink = ann;
+    const std::int32_t withAnn = AddEntry(dir.path(), entry, clock, 1).id;
+    entry.comment = "with Bob";
+    entry.addressLink = bob;
+    const std::int32_t withBob = AddEntry(dir.path(), entry, clock, 1).id;
+    const CalendarEntry before = *LoadEntry(dir.path(), withAnn);
+
+    EXPECT_TRUE(IsAddressLinked(dir.path(), ann));
+    clock.set({2030, 1, 1}, {0, 0, 0, 0});
+    const AddressDeletion deletion = DeleteAddress(dir.path(), ann);
+    EXPECT_TRUE(deletion.unlinkedEntries);
+    EXPECT_TRUE(deletion.result.ok());
+    EXPECT_FALSE(IsAddressLinked(dir.path(), ann));
+    EXPECT_FALSE(LoadContact(dir.path(), ann).has_value());
+
+    const CalendarEntry after = *LoadEntry(dir.path(), withAnn);
+    EXPECT_EQ(after.addressLink, -1);
+    EXPECT_EQ(after.updated, before.updated); // clearing a link is not a change
+    EXPECT_EQ(after.comment, "with Ann");
+    EXPECT_EQ(LoadEntry(dir.path(), withBob)->addressLink, bob);
+}
+
+TEST_F(AddressListFixture, DeletingAVanishedContactDoesNothing) {
+    add("Ann");
+    const AddressDeletion deletion = DeleteAddress(dir.path(), 42);
+    EXPECT_FALSE(deletion.result.found);
+    EXPECT_FALSE(deletion.unlinkedEntries);
+    EXPECT_EQ(listed("").size(), 1u);
+    EXPECT_FALSE(IsAddressLinked(dir.path(), 42)); // no calendar file yet
+}
