@@ -54,11 +54,20 @@ public:
     QMenu* menu = nullptr;
 };
 
+class FakeShellOpener final : public ShellOpener {
+public:
+    bool open(const QUrl& url) override {
+        opened.push_back(url);
+        return true;
+    }
+    std::vector<QUrl> opened;
+};
+
 // Fakes for every seam, a settings file and a data directory of the test's own.
 struct FakeEnvironment {
     FakeEnvironment()
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
-          services{clock, messages, tray, trevik::SettingsFile(configPath())} {}
+          services{clock, messages, tray, shell, locale, trevik::SettingsFile(configPath())} {}
 
     std::filesystem::path configPath() const {
         return std::filesystem::path(config.path().toStdString()) / "Trevik.Ini";
@@ -70,5 +79,7 @@ struct FakeEnvironment {
     trevik::test::FixedClock clock;
     FakeMessageBoxes messages;
     FakeTrayIcon tray;
+    FakeShellOpener shell;
+    trevik::EnglishLocale locale;
     Services services;
 };

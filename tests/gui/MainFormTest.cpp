@@ -207,13 +207,13 @@ private slots:
 
     void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
         TMainForm form(env->services, {});
-        for (const char* name :
-             {"MainExit", "MainCloseTray", "MainAbout", "TrayOpen", "TrayToday", "TrayExit"}) {
+        for (const char* name : {"MainExit", "MainCloseTray", "MainAbout", "MainHelp", "TrayOpen",
+                                 "TrayToday", "TrayExit"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
         for (const char* name :
              {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner", "MainNotes", "MainNew",
-              "MainTimer", "MainHelp", "TrayNew", "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
+              "MainTimer", "TrayNew", "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(!action(form, "MainSelectAll")->isVisible());

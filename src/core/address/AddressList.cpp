@@ -17,6 +17,9 @@ Contact sampleContact() {
 } // namespace
 
 bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale) {
+    if (filter.empty()) {
+        return true;
+    }
     if (name.size() < filter.size()) {
         return false;
     }
@@ -42,10 +45,11 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
     if (set.NoCurrent()) {
         return listing;
     }
+    listing.contacts.reserve(filter.empty() ? std::size_t(set.count()) : 0);
     set.First();
     while (!set.AtEnd()) {
         if (NameMatchesFilter(set.name, filter, locale)) {
-            listing.contacts.push_back(set);
+            listing.contacts.push_back(static_cast<const Contact&>(set));
         }
         set.Next();
     }
@@ -81,9 +85,18 @@ int CompareAddressItems(const Contact& a, const Contact& b, int column, const Lo
 }
 
 void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale) {
-    std::stable_sort(contacts.begin(), contacts.end(), [&](const Contact& a, const Contact& b) {
-        return CompareAddressItems(a, b, column, locale) < 0;
-    });
+    std::vector<std::string_view> texts;
+    texts.reserve(contacts.size());
+    for (const Contact& contact : contacts) {
+        texts.push_back(AddressColumnText(contact, column));
+    }
+    const std::vector<std::size_t> order = locale.sortOrder(texts);
+    std::vector<Contact> sorted;
+    sorted.reserve(contacts.size());
+    for (const std::size_t index : order) {
+        sorted.push_back(std::move(contacts[index]));
+    }
+    contacts = std::move(sorted);
 }
 
 int NextAddressIndex(int count, int firstSelected) {

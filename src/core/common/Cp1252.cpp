@@ -105,19 +105,24 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+char cp1252ToLower(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return char(b + 32);
+    }
+    if (b == 0x8A || b == 0x8C || b == 0x8E) {
+        return char(b + 16); // Š Œ Ž -> š œ ž
+    }
+    if (b == 0x9F) {
+        return char(0xFF); // Ÿ -> ÿ
+    }
+    return c;
+}
+
 std::string cp1252ToLower(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 'A' && b <= 'Z') {
-            c = char(b + 32);
-        } else if ((b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
-            c = char(b + 32);
-        } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
-            c = char(b + 16); // Š Œ Ž -> š œ ž
-        } else if (b == 0x9F) {
-            c = char(0xFF); // Ÿ -> ÿ
-        }
+        c = cp1252ToLower(c);
     }
     return out;
 }

@@ -13,5 +13,6 @@ std::string utf8ToCp1252(std::string_view text);
 
 // Lower-cases the letters of Windows-1252 text, accented ones included.
 std::string cp1252ToLower(std::string_view bytes);
+char cp1252ToLower(char byte);
 
 } // namespace trevik

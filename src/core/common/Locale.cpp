@@ -2,7 +2,9 @@
 
 #include "common/Cp1252.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace trevik {
 
@@ -36,11 +38,25 @@ std::string EnglishLocale::shortDateFormat() const {
     return "dd/MM/yyyy";
 }
 
+std::vector<std::size_t> Locale::sortOrder(const std::vector<std::string_view>& texts) const {
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return compare(texts[a], texts[b]) < 0; });
+    return order;
+}
+
 int EnglishLocale::compare(std::string_view a, std::string_view b) const {
-    const std::string la = cp1252ToLower(a);
-    const std::string lb = cp1252ToLower(b);
-    if (const int byLetter = la.compare(lb); byLetter != 0) {
-        return byLetter < 0 ? -1 : 1;
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto la = static_cast<unsigned char>(cp1252ToLower(a[i]));
+        const auto lb = static_cast<unsigned char>(cp1252ToLower(b[i]));
+        if (la != lb) {
+            return la < lb ? -1 : 1;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
     }
     // Same letters: the lower-case spelling sorts first, so compare the originals reversed.
     if (const int byCase = b.compare(a); byCase != 0) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trevik {
 
@@ -20,6 +21,8 @@ public:
     // Locale-aware, case-sensitive comparison: <0, 0 or >0.
     virtual int compare(std::string_view a, std::string_view b) const = 0;
     virtual std::string toLower(std::string_view text) const = 0;
+    // The positions of `texts` in ascending order by `compare`; equal texts keep their order.
+    virtual std::vector<std::size_t> sortOrder(const std::vector<std::string_view>& texts) const;
 };
 
 // English names, dd/MM/yyyy dates, and a comparison that orders letters alphabetically

@@ -21,7 +21,7 @@ struct ClosesOnExit {
     ~ClosesOnExit() { ::close(fd); }
 };
 
-bool readWhole(int fd, std::vector<std::uint8_t>& out) {
+template <typename Bytes> bool readWhole(int fd, Bytes& out) {
     struct stat info {};
     if (fstat(fd, &info) != 0) {
         return false;

@@ -2,10 +2,22 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace trevik {
+
+// An allocator whose resize leaves new bytes uninitialised instead of zeroing them.
+template <typename T> struct UninitializedAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = UninitializedAllocator<U>; };
+    using std::allocator<T>::allocator;
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args) {
+        std::allocator_traits<std::allocator<T>>::construct(static_cast<std::allocator<T>&>(*this),
+                                                            p, std::forward<Args>(args)...);
+    }
+};
 
 // A file of fixed-length records with a one-based current position. An operation opens the
 // file, works and closes it; while it is open no other process can use it (an exclusive lock
@@ -67,7 +79,8 @@ private:
     std::int32_t recordSize_;
     std::vector<std::uint8_t> buffer_;
     // The file's bytes as read at Open, kept in step with every Write.
-    std::vector<std::uint8_t> image_;
+    // Not zero-filled on resize: every byte is read from the file or written before use.
+    std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>> image_;
     std::int32_t count_ = 0;
     std::int32_t position_ = 0;
     Mode mode_ = Mode::Overwrite;

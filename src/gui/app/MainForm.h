@@ -2,12 +2,23 @@
 
 #include "common/DateTime.h"
 #include "settings/Settings.h"
+#include "shell/MainLayout.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
+
+class AddressPane;
+class CalendarPane;
 class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QToolBar;
+class QToolButton;
 struct Services;
 
 enum class FindMatch { NoMatch = 1, Match = 2 };
@@ -19,7 +30,7 @@ struct FindState {
 };
 
 // The main window: composes the panes and bars, owns the shared view state and routes the
-// commands of its menus, its toolbar and the tray icon.
+// commands of its menus, its toolbar, its find bar and the tray icon.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,11 +45,32 @@ public:
     void MainExitClick();
     void MainCloseTrayClick();
     void MainAboutClick();
+    void MainHelpClick();
+
+    // Find bar.
+    void FindEditChange();
+    void MainCloseClick();
+
+    // Commands routed by the pane that last had the focus.
+    void MainDeleteClick();
+    void MainEmailClick();
+    void MainWWWClick();
+    void MainSelectAllClick();
+    void SetUpContextMenu(Pane pane);
+
+    // View.
+    void MainToolbarClick();
+    void MainButtonBarClick();
+    void FormResize();
+    void LayoutPanes();
+    void RebuildCalendar();
 
     // Tray menu.
     void TrayOpenClick();
     void TrayTodayClick();
     void TrayExitClick();
+
+    static void SetDefaultButton(QPushButton* button, bool bold);
 
     // State shared with the panes and dialogs.
     Pane activePane = Pane::Calendar;
@@ -49,11 +81,26 @@ public:
     std::int32_t calendarTopRow = 1;
     bool toolbarVisible = true;
     bool buttonBarVisible = true;
-    bool calendarWidened = false;
     trevik::DisplaySettings display;
     std::int32_t installationUid = 0;
 
+    // Controls.
+    QWidget* Client = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QFrame* FindBar = nullptr;
+    QLabel* FindLabel = nullptr;
+    QLineEdit* FindEdit = nullptr;
+    QPushButton* MainOK = nullptr;
+    QPushButton* WWW = nullptr;
+    QPushButton* MainClose = nullptr;
+    QFrame* ButtonBar = nullptr;
+    AddressPane* addressPane = nullptr;
+    CalendarPane* calendarPane = nullptr;
+    std::array<QLabel*, 5> statusPanels{};
+    QMenu* RightContext = nullptr;
     QMenu* TrayMenu = nullptr;
+
+    const trevik::MainLayout& layout() const { return layout_; }
 
 signals:
     // The program should end (Exit was chosen and the last state is saved).
@@ -65,20 +112,30 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void FormCreate();
     void FormDestroy();
+    void FormPaint();
     void changeToDataDirectory();
+    void buildClientArea();
+    void buildFindBar();
+    void buildStatusBar();
     void buildMainMenu();
+    void buildToolBar();
+    void buildContextMenu();
     void buildTrayMenu();
-    QAction* addAction(QMenu* menu, const char* name, const QString& caption,
-                       const QKeySequence& shortcut = {});
+    void FindEditKeyDown(QKeyEvent* event);
+    void openContactLink(bool email);
+    void applyLayout();
+    trevik::WindowMetrics metrics() const;
+    QAction* action(const char* name) const;
 
     Services& services_;
     QStringList arguments_;
     bool activated_ = false;
     bool exiting_ = false;
-    trevik::AddressColumnWidths addressColumns_ = trevik::kDefaultAddressColumns;
-    trevik::CalendarColumnWidths calendarColumns_ = trevik::kDefaultCalendarColumns;
+    trevik::MainLayout layout_;
 };

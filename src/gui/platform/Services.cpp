@@ -1,4 +1,4 @@
 #include "platform/Services.h"
 
 SystemServices::SystemServices()
-    : services_{clock_, messages_, tray_, trevik::SettingsFile::standard()} {}
+    : services_{clock_, messages_, tray_, shell_, locale_, trevik::SettingsFile::standard()} {}

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "common/Clock.h"
+#include "common/Locale.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ShellOpener.h"
+#include "platform/SystemLocale.h"
 #include "platform/TrayIcon.h"
 #include "settings/SettingsFile.h"
 
@@ -10,11 +13,13 @@ struct Services {
     const trevik::Clock& clock;
     MessageBoxes& messages;
     TrayIcon& tray;
+    ShellOpener& shell;
+    const trevik::Locale& locale;
     trevik::SettingsFile settings;
 };
 
-// The real platform: the system clock, Qt's message boxes, the system tray, and the
-// settings file in the user's configuration directory.
+// The real platform: the system clock, Qt's message boxes, the system tray, the desktop's
+// link handling and locale, and the settings file in the user's configuration directory.
 class SystemServices {
 public:
     SystemServices();
@@ -24,5 +29,7 @@ private:
     trevik::SystemClock clock_;
     QtMessageBoxes messages_;
     SystemTrayIcon tray_;
+    DesktopShellOpener shell_;
+    SystemLocale locale_;
     Services services_;
 };

@@ -1,0 +1,339 @@
+#include "address/AddressPane.h"
+
+#include "address/AddressDeletion.h"
+#include "address/AddressList.h"
+#include "address/AddressListModel.h"
+#include "app/MainForm.h"
+#include "platform/Services.h"
+#include "platform/StoredText.h"
+
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace trevik;
+
+AddressPane::AddressPane(TMainForm& main, Services& services, QWidget* paneParent,
+                         QWidget* buttonBarParent)
+    : QObject(paneParent), main_(main), services_(services), model_(new AddressListModel(this)) {
+    buildList(paneParent);
+    buildFullView(paneParent);
+    buildButtons(buttonBarParent);
+}
+
+void AddressPane::buildList(QWidget* parent) {
+    AddressView = new QTreeView(parent);
+    AddressView->setObjectName(QStringLiteral("AddressView"));
+    AddressView->setAccessibleName(QStringLiteral("Address book"));
+    AddressView->setModel(model_);
+    AddressView->setRootIsDecorated(false);
+    AddressView->setUniformRowHeights(true);
+    AddressView->setItemsExpandable(false);
+    AddressView->setAllColumnsShowFocus(true);
+    AddressView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    AddressView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    AddressView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    AddressView->setContextMenuPolicy(Qt::DefaultContextMenu);
+    AddressView->header()->setStretchLastSection(false);
+    AddressView->header()->setMinimumSectionSize(1);
+    AddressView->header()->setSectionsClickable(true);
+    AddressView->header()->setSectionsMovable(false);
+    AddressView->installEventFilter(this);
+    AddressView->viewport()->installEventFilter(this);
+    connect(AddressView->header(), &QHeaderView::sectionClicked, this,
+            &AddressPane::AddressViewColumnClick);
+}
+
+void AddressPane::buildFullView(QWidget* parent) {
+    AddressFull = new QFrame(parent);
+    AddressFull->setObjectName(QStringLiteral("AddressFull"));
+    AddressFull->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    AddressFull->setAutoFillBackground(true);
+    AddressFull->setContextMenuPolicy(Qt::DefaultContextMenu);
+    AddressFull->installEventFilter(this);
+    auto* layout = new QVBoxLayout(AddressFull);
+    auto* form = new QFormLayout;
+    const std::array<std::pair<const char*, const char*>, 9> fields = {{{"Name", "Name:"},
+                                                                        {"Home", "Home:"},
+                                                                        {"Work", "Work:"},
+                                                                        {"Fax", "Fax:"},
+                                                                        {"Mobile", "Mobile:"},
+                                                                        {"Email", "E-mail:"},
+                                                                        {"web", "WWW:"},
+                                                                        {"Addr", "Address:"},
+                                                                        {"misc", "Misc:"}}};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        auto* caption = new QLabel(QString::fromLatin1(fields[i].second), AddressFull);
+        auto* value = new QLabel(AddressFull);
+        value->setObjectName(QString::fromLatin1(fields[i].first));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        value->setWordWrap(true);
+        value->setAccessibleName(caption->text().chopped(1));
+        caption->setBuddy(value);
+        form->addRow(caption, value);
+        fullValues[i] = value;
+    }
+    layout->addLayout(form);
+    layout->addStretch();
+    auto* steps = new QHBoxLayout;
+    AddrPrev = new QPushButton(QStringLiteral("&Previous"), AddressFull);
+    AddrPrev->setObjectName(QStringLiteral("AddrPrev"));
+    AddrNext = new QPushButton(QStringLiteral("&Next"), AddressFull);
+    AddrNext->setObjectName(QStringLiteral("AddrNext"));
+    steps->addWidget(AddrPrev);
+    steps->addWidget(AddrNext);
+    steps->addStretch();
+    layout->addLayout(steps);
+    connect(AddrPrev, &QPushButton::clicked, this, &AddressPane::AddrPrevClick);
+    connect(AddrNext, &QPushButton::clicked, this, &AddressPane::AddrNextClick);
+    AddressFull->hide();
+}
+
+void AddressPane::buildButtons(QWidget* parent) {
+    AdrButtonBar = new QWidget(parent);
+    AdrButtonBar->setObjectName(QStringLiteral("AdrButtonBar"));
+    const auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), AdrButtonBar);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    AddrNew = button("AddrNew", "New");
+    AddrEdit = button("AddrEdit", "Edit");
+    AddrDelete = button("AddrDelete", "Delete");
+    AddrSearch = button("AddrSearch", "Search");
+    AddrView = button("AddrView", "View ");
+    TMainForm::SetDefaultButton(AddrNew, true);
+    // The entry editor and the search dialog are not built yet.
+    AddrNew->setEnabled(false);
+    AddrEdit->setEnabled(false);
+    AddrSearch->setEnabled(false);
+    connect(AddrDelete, &QPushButton::clicked, this, &AddressPane::AddrDeleteClick);
+    connect(AddrView, &QPushButton::clicked, this, &AddressPane::AddrViewClick);
+
+    AddrViewMenu = new QMenu(AddrView);
+    AddrViewMenu->setObjectName(QStringLiteral("AddrViewMenu"));
+    QAction* list = AddrViewMenu->addAction(QStringLiteral("List"));
+    list->setObjectName(QStringLiteral("AddrList"));
+    QAction* full = AddrViewMenu->addAction(QStringLiteral("Full"));
+    full->setObjectName(QStringLiteral("AddrFull"));
+    connect(list, &QAction::triggered, this, &AddressPane::AddrListClick);
+    connect(full, &QAction::triggered, this, &AddressPane::AddrFullClick);
+}
+
+bool AddressPane::RefillAddressList(const QString& filter) {
+    const AddressListing listing = trevik::RefillAddressList(
+        {}, toStored(filter), services_.locale, services_.clock, main_.installationUid);
+    model_->setContacts(listing.contacts);
+    if (listing.matched) {
+        selectOnly(0);
+    }
+    return listing.matched;
+}
+
+void AddressPane::ShowAddressFull(int row) {
+    for (std::size_t i = 0; i < fullValues.size(); ++i) {
+        fullValues[i]->setText(
+            row < 0 ? QString() : fromStored(AddressColumnText(model_->contact(row), int(i))));
+    }
+}
+
+void AddressPane::ApplyAddressColumns() {
+    const AddressColumnWidths widths = LoadAddressColumnWidths(services_.settings);
+    for (int i = 0; i < kAddressColumnCount; ++i) {
+        AddressView->setColumnWidth(i, widths[std::size_t(i)]);
+    }
+    main_.FindEditChange();
+}
+
+void AddressPane::SortBy(int column) {
+    // The selection stays on the same contacts while the rows move.
+    std::vector<std::int32_t> selectedIds;
+    for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
+        selectedIds.push_back(model_->contact(index.row()).id);
+    }
+    const QModelIndex current = AddressView->currentIndex();
+    const std::int32_t currentId = current.isValid() ? model_->contact(current.row()).id : -1;
+    model_->sortBy(column, services_.locale);
+    QItemSelection selection;
+    for (const std::int32_t id : selectedIds) {
+        const int row = model_->rowOfId(id);
+        selection.select(model_->index(row, 0), model_->index(row, kAddressColumnCount - 1));
+    }
+    if (currentId >= 0) {
+        AddressView->selectionModel()->setCurrentIndex(model_->index(model_->rowOfId(currentId), 0),
+                                                       QItemSelectionModel::NoUpdate);
+    }
+    AddressView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void AddressPane::AddressViewColumnClick(int column) {
+    SortBy(column);
+    main_.sortColumn = column;
+}
+
+int AddressPane::firstSelectedRow() const {
+    int first = -1;
+    for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
+        if (first < 0 || index.row() < first) {
+            first = index.row();
+        }
+    }
+    return first;
+}
+
+const Contact* AddressPane::focusedContact() const {
+    const QModelIndex current = AddressView->currentIndex();
+    return current.isValid() ? &model_->contact(current.row()) : nullptr;
+}
+
+int AddressPane::rowCount() const {
+    return model_->rowCount();
+}
+
+AddressColumnWidths AddressPane::columnWidths() const {
+    AddressColumnWidths widths{};
+    for (int i = 0; i < kAddressColumnCount; ++i) {
+        widths[std::size_t(i)] = AddressView->columnWidth(i);
+    }
+    return widths;
+}
+
+bool AddressPane::fullViewShown() const {
+    return AddressFull->isVisible();
+}
+
+void AddressPane::selectOnly(int row) {
+    const QModelIndex index = model_->index(row, 0);
+    AddressView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                              QItemSelectionModel::Rows);
+    AddressView->scrollTo(index);
+}
+
+void AddressPane::AddrFullClick() {
+    AddressView->hide();
+    AddressFull->show();
+    int row = firstSelectedRow();
+    if (row < 0 && rowCount() > 0) {
+        row = 0;
+        selectOnly(0);
+    }
+    ShowAddressFull(row);
+}
+
+void AddressPane::AddrListClick() {
+    AddressView->show();
+    AddressFull->hide();
+}
+
+void AddressPane::AddrNextClick() {
+    const int target = NextAddressIndex(rowCount(), firstSelectedRow());
+    if (target < 0) {
+        return;
+    }
+    selectOnly(target);
+    ShowAddressFull(target);
+}
+
+void AddressPane::AddrPrevClick() {
+    const int target = PreviousAddressIndex(rowCount(), firstSelectedRow());
+    if (target < 0) {
+        return;
+    }
+    selectOnly(target);
+    ShowAddressFull(target);
+}
+
+void AddressPane::AddrDeleteClick() {
+    const Contact* contact = focusedContact();
+    if (contact == nullptr) {
+        services_.messages.show(&main_, QStringLiteral("No items selected"),
+                                QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    const QString question = QStringLiteral("Delete %1?").arg(fromStored(contact->name));
+    if (services_.messages.show(&main_, question, QStringLiteral("Confirmation"),
+                                MessageButtons::OkCancel,
+                                MessageIcon::Question) != MessageResult::Ok) {
+        return;
+    }
+    const AddressDeletion deletion = DeleteAddress({}, contact->id);
+    if (deletion.unlinkedEntries) {
+        main_.RebuildCalendar();
+    }
+    if (!deletion.result.error.empty()) {
+        services_.messages.show(&main_, QString::fromStdString(deletion.result.error),
+                                QStringLiteral("IO Error"), MessageButtons::Ok,
+                                MessageIcon::Critical);
+    }
+    main_.FindEditChange();
+}
+
+void AddressPane::AddrViewClick() {
+    main_.raise();
+    main_.activateWindow();
+    const QPoint below = AddrView->mapToGlobal(QPoint(0, AddrView->height()));
+    AddrViewMenu->popup(QPoint(QCursor::pos().x(), below.y()));
+}
+
+void AddressPane::SelectAll() {
+    AddressView->selectAll();
+}
+
+void AddressPane::popUpContextMenu(const QPoint& globalPos) {
+    main_.SetUpContextMenu(Pane::Address);
+    main_.raise();
+    main_.activateWindow();
+    main_.RightContext->popup(globalPos);
+}
+
+void AddressPane::AddressViewKeyDown(QKeyEvent* event, bool& handled) {
+    if (event->key() == Qt::Key_Delete) {
+        AddrDeleteClick();
+        handled = true;
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        main_.FindEdit->setFocus();
+        handled = true;
+        return;
+    }
+    // A typed character starts the find box. Navigation keys stay with the list.
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const QString text = event->text();
+    if (modifiers == Qt::NoModifier && text.size() == 1 && text.at(0).isPrint() &&
+        !text.at(0).isSpace()) {
+        main_.FindEdit->setText(text.toUpper());
+        main_.FindEdit->setFocus();
+        main_.FindEdit->setCursorPosition(1);
+        handled = true;
+    }
+}
+
+bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == AddressView && event->type() == QEvent::FocusIn) {
+        main_.activePane = Pane::Address; // AddressViewEnter
+    }
+    if (watched == AddressView && event->type() == QEvent::KeyPress) {
+        bool handled = false;
+        AddressViewKeyDown(static_cast<QKeyEvent*>(event), handled);
+        if (handled) {
+            return true;
+        }
+    }
+    if ((watched == AddressView->viewport() || watched == AddressFull) &&
+        event->type() == QEvent::ContextMenu) {
+        popUpContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

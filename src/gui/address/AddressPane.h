@@ -1,0 +1,80 @@
+#pragma once
+
+#include "settings/Settings.h"
+#include "storage/AddrSet.h"
+
+#include <QObject>
+
+#include <array>
+
+class AddressListModel;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTreeView;
+class QKeyEvent;
+class QMouseEvent;
+class TMainForm;
+struct Services;
+
+// The left half of the main window: the filtered, sorted address list, the one-contact full
+// view, the pane's buttons and its mouse and keyboard handling.
+class AddressPane final : public QObject {
+    Q_OBJECT
+public:
+    AddressPane(TMainForm& main, Services& services, QWidget* paneParent, QWidget* buttonBarParent);
+
+    QTreeView* AddressView;
+    QFrame* AddressFull;
+    std::array<QLabel*, 9> fullValues{}; // Name, Home, Work, Fax, Mobile, Email, web, Addr, misc
+    QPushButton* AddrPrev;
+    QPushButton* AddrNext;
+    QWidget* AdrButtonBar;
+    QPushButton* AddrNew;
+    QPushButton* AddrEdit;
+    QPushButton* AddrDelete;
+    QPushButton* AddrSearch;
+    QPushButton* AddrView;
+    QMenu* AddrViewMenu;
+
+    // Refills the list from the address file; true when the filter is not empty and found a
+    // contact, which is then selected and focused.
+    bool RefillAddressList(const QString& filter);
+    // Shows the contact of a row in the full view; -1 empties it.
+    void ShowAddressFull(int row);
+    // Restores the stored column widths and refreshes the pane.
+    void ApplyAddressColumns();
+    void SortBy(int column);
+    void AddressViewColumnClick(int column);
+
+    void AddrFullClick();
+    void AddrListClick();
+    void AddrNextClick();
+    void AddrPrevClick();
+    void AddrDeleteClick();
+    void AddrViewClick();
+    void SelectAll();
+
+    int firstSelectedRow() const;
+    // The contact the keyboard focus is on, or null.
+    const trevik::Contact* focusedContact() const;
+    int rowCount() const;
+    trevik::AddressColumnWidths columnWidths() const;
+    bool fullViewShown() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildList(QWidget* parent);
+    void buildFullView(QWidget* parent);
+    void buildButtons(QWidget* parent);
+    void AddressViewKeyDown(QKeyEvent* event, bool& handled);
+    void popUpContextMenu(const QPoint& globalPos);
+    void selectOnly(int row);
+
+    TMainForm& main_;
+    Services& services_;
+    AddressListModel* model_;
+};

@@ -1,0 +1,81 @@
+// The find bar and the commands the main window routes to the focused pane.
+#include "address/AddressPane.h"
+#include "app/MainForm.h"
+#include "platform/Services.h"
+#include "platform/StoredText.h"
+#include "shell/ShellLinks.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+using namespace trevik;
+
+void TMainForm::FindEditChange() {
+    const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
+    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
+    SetDefaultButton(addressPane->AddrEdit, addressMatch);
+    SetDefaultButton(addressPane->AddrNew, !addressMatch);
+    const int first = addressPane->firstSelectedRow();
+    addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
+    if (sortColumn >= 0) {
+        addressPane->SortBy(sortColumn);
+    }
+}
+
+void TMainForm::FindEditKeyDown(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        FindEdit->clear();
+    }
+}
+
+void TMainForm::MainDeleteClick() {
+    if (activePane == Pane::Address) {
+        addressPane->AddrDeleteClick();
+    }
+}
+
+void TMainForm::MainSelectAllClick() {
+    if (activePane == Pane::Address) {
+        addressPane->SelectAll();
+    }
+}
+
+void TMainForm::MainEmailClick() {
+    openContactLink(true);
+}
+
+void TMainForm::MainWWWClick() {
+    openContactLink(false);
+}
+
+void TMainForm::openContactLink(bool email) {
+    if (activePane != Pane::Address) {
+        return;
+    }
+    const Contact* contact = addressPane->focusedContact();
+    if (contact == nullptr) {
+        services_.messages.show(this, QStringLiteral("No items selected"), QStringLiteral("Error"),
+                                MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    const std::string& text = email ? contact->email : contact->www;
+    if (text.empty()) {
+        return;
+    }
+    const std::string link = email ? MailtoLink(text) : WebLink(text);
+    services_.shell.open(QUrl(fromStored(link), QUrl::TolerantMode));
+}
+
+void TMainForm::SetUpContextMenu(Pane pane) {
+    const bool address = pane == Pane::Address;
+    for (const char* name : {"ContextSelectAll", "ContextEmail", "ContextWWW"}) {
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(address);
+    }
+    for (const char* name : {"Separator2", "ContextFullView", "ContextListView"}) {
+        findChild<QAction*>(QString::fromLatin1(name))->setVisible(address);
+    }
+    findChild<QAction*>(QStringLiteral("ContextDelete"))->setVisible(true);
+}

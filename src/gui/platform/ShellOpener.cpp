@@ -1,0 +1,7 @@
+#include "platform/ShellOpener.h"
+
+#include <QDesktopServices>
+
+bool DesktopShellOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

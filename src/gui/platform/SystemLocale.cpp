@@ -1,0 +1,61 @@
+#include "platform/SystemLocale.h"
+
+#include "platform/StoredText.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// QLocale counts weekdays from Monday = 1 to Sunday = 7.
+int qtWeekday(int weekday) {
+    return weekday == 0 ? 7 : weekday;
+}
+
+} // namespace
+
+SystemLocale::SystemLocale(const QLocale& locale) : locale_(locale), collator_(locale) {
+    collator_.setCaseSensitivity(Qt::CaseSensitive);
+}
+
+std::string SystemLocale::shortMonthName(int month) const {
+    return toStored(locale_.monthName(month, QLocale::ShortFormat));
+}
+
+std::string SystemLocale::longMonthName(int month) const {
+    return toStored(locale_.monthName(month, QLocale::LongFormat));
+}
+
+std::string SystemLocale::shortDayName(int weekday) const {
+    return toStored(locale_.dayName(qtWeekday(weekday), QLocale::ShortFormat));
+}
+
+std::string SystemLocale::longDayName(int weekday) const {
+    return toStored(locale_.dayName(qtWeekday(weekday), QLocale::LongFormat));
+}
+
+std::string SystemLocale::shortDateFormat() const {
+    return locale_.dateFormat(QLocale::ShortFormat).toStdString();
+}
+
+int SystemLocale::compare(std::string_view a, std::string_view b) const {
+    const int result = collator_.compare(fromStored(std::string(a)), fromStored(std::string(b)));
+    return result < 0 ? -1 : (result > 0 ? 1 : 0);
+}
+
+std::string SystemLocale::toLower(std::string_view text) const {
+    return toStored(locale_.toLower(fromStored(std::string(text))));
+}
+
+std::vector<std::size_t> SystemLocale::sortOrder(const std::vector<std::string_view>& texts) const {
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(texts.size());
+    for (const std::string_view text : texts) {
+        keys.push_back(collator_.sortKey(fromStored(std::string(text))));
+    }
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+    return order;
+}

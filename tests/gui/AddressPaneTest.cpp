@@ -1,0 +1,308 @@
+#include "address/AddressPane.h"
+#include "FakeServices.h"
+#include "app/MainForm.h"
+#include "calendar/CalendarPane.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace trevik;
+
+class AddressPaneTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+    std::unique_ptr<TMainForm> form;
+    QString startDir;
+
+    std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
+                            const char* fax = "") {
+        Contact c;
+        c.name = name;
+        c.email = email;
+        c.www = www;
+        c.fax = fax;
+        return AddContact({}, c, env->clock, 1).id;
+    }
+
+    void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
+
+    AddressPane& pane() { return *form->addressPane; }
+
+    QStringList listedNames() {
+        QStringList names;
+        QAbstractItemModel* model = pane().AddressView->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            names << model->index(row, 0).data().toString();
+        }
+        return names;
+    }
+
+    void focusAddressList() {
+        QFocusEvent in(QEvent::FocusIn);
+        QApplication::sendEvent(pane().AddressView, &in);
+    }
+
+    void
+    selectRow(int row,
+              QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect) {
+        QTreeView* view = pane().AddressView;
+        view->selectionModel()->setCurrentIndex(view->model()->index(row, 0),
+                                                flags | QItemSelectionModel::Rows);
+    }
+
+    QAction* action(const char* name) {
+        return form->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<FakeEnvironment>();
+        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
+        startDir = QDir::currentPath();
+        QDir::setCurrent(env->data.path());
+        for (const char* name : {"Mary", "bob", "martin", "Ann", "MARGIT"}) {
+            addContact(name);
+        }
+    }
+
+    void cleanup() {
+        form.reset();
+        QDir::setCurrent(startDir);
+        env.reset();
+    }
+
+    void typingIntoTheFindBoxFiltersAndMarksTheDefaultButtons() {
+        open();
+        QCOMPARE(listedNames(), (QStringList{"Ann", "bob", "MARGIT", "martin", "Mary"}));
+        QVERIFY(pane().AddrNew->font().bold());
+        QVERIFY(!pane().AddrEdit->font().bold());
+        QVERIFY(form->calendarPane->CalNew->font().bold());
+
+        QTest::keyClicks(form->FindEdit, "mar");
+        QCOMPARE(listedNames(), (QStringList{"MARGIT", "martin", "Mary"}));
+        QCOMPARE(form->findState.address, FindMatch::Match);
+        QVERIFY(pane().AddrEdit->font().bold());
+        QVERIFY(!pane().AddrNew->font().bold());
+        // The first match in file order is selected and shown in the full view.
+        QCOMPARE(pane().firstSelectedRow(), 2);
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Mary"));
+
+        QTest::keyClicks(form->FindEdit, "z");
+        QVERIFY(listedNames().isEmpty());
+        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+        QVERIFY(pane().AddrNew->font().bold());
+        QCOMPARE(pane().fullValues[0]->text(), QString());
+    }
+
+    void escapeEmptiesTheFindBox() {
+        open();
+        QTest::keyClicks(form->FindEdit, "b");
+        QCOMPARE(listedNames(), QStringList{"bob"});
+        QTest::keyClick(form->FindEdit, Qt::Key_Escape);
+        QCOMPARE(form->FindEdit->text(), QString());
+        QCOMPARE(listedNames().size(), 5);
+        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+    }
+
+    void aColumnClickKeepsItsSortOverRefills() {
+        Contact c;
+        addContact("Zed", "", "", "1");
+        addContact("Abe", "", "", "3");
+        open();
+        form->resize(900, 500);
+        QHeaderView* header = pane().AddressView->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 5, 5));
+        QCOMPARE(form->sortColumn, 3);
+        QCOMPARE(listedNames().mid(5), (QStringList{"Zed", "Abe"}));
+        QTest::keyClicks(form->FindEdit, "a");
+        QCOMPARE(listedNames(), (QStringList{"Ann", "Abe"}));
+        QTest::keyClick(form->FindEdit, Qt::Key_Escape);
+        QCOMPARE(listedNames().mid(5), (QStringList{"Zed", "Abe"}));
+    }
+
+    void deleteAsksAndRemovesOnlyTheFocusedContact() {
+        open();
+        selectRow(0);                              // Ann
+        selectRow(1, QItemSelectionModel::Select); // bob, focused
+        env->messages.answers = {MessageResult::Cancel};
+        pane().AddrDeleteClick();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete bob?"));
+        QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Confirmation"));
+        QCOMPARE(env->messages.shown.back().buttons, MessageButtons::OkCancel);
+        QCOMPARE(env->messages.shown.back().icon, MessageIcon::Question);
+        QCOMPARE(listedNames().size(), 5);
+
+        selectRow(0);
+        selectRow(1, QItemSelectionModel::Select);
+        focusAddressList();
+        QTest::keyClick(pane().AddressView, Qt::Key_Delete);
+        QCOMPARE(listedNames(), (QStringList{"Ann", "MARGIT", "martin", "Mary"}));
+        QVERIFY(!LoadContact({}, 2).has_value());
+    }
+
+    void deleteWithoutAFocusedContactSaysSo() {
+        open();
+        pane().AddressView->setCurrentIndex({});
+        pane().AddrDeleteClick();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
+        QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Error"));
+        QCOMPARE(listedNames().size(), 5);
+    }
+
+    void deletingALinkedContactClearsTheLinks() {
+        CalendarEntry entry;
+        entry.comment = "Lunch";
+        entry.addressLink = 4; // Ann
+        const std::int32_t lunch = AddEntry({}, entry, env->clock, 1).id;
+        open();
+        selectRow(0);
+        QCOMPARE(pane().focusedContact()->name, std::string("Ann"));
+        pane().AddrDeleteClick();
+        QCOMPARE(env->messages.shown.size(), std::size_t(1)); // no question about the links
+        QCOMPARE(LoadEntry({}, lunch)->addressLink, -1);
+        QCOMPARE(LoadEntry({}, lunch)->comment, std::string("Lunch"));
+    }
+
+    void emailAndWebGoToTheShell() {
+        addContact("Web Person", "web@example.org", "abc");
+        addContact("Secure", "", "https://secure.example.org");
+        open();
+        focusAddressList();
+        QCOMPARE(form->activePane, Pane::Address);
+        selectRow(6); // sorted by name: ..., Mary, Secure, Web Person
+        action("MainEmail")->trigger();
+        action("MainWWW")->trigger();
+        selectRow(5);
+        action("WWWButton")->trigger();
+        action("EmailButton")->trigger(); // no e-mail text: nothing happens
+        QCOMPARE(env->shell.opened.size(), std::size_t(3));
+        QCOMPARE(env->shell.opened[0], QUrl(QStringLiteral("mailto:web@example.org")));
+        QCOMPARE(env->shell.opened[1], QUrl(QStringLiteral("http://abc")));
+        QCOMPARE(env->shell.opened[2], QUrl(QStringLiteral("https://secure.example.org")));
+        QVERIFY(env->messages.shown.empty());
+
+        pane().AddressView->setCurrentIndex({});
+        action("MainWWW")->trigger();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
+    }
+
+    void commandsGoToThePaneThatLastHadTheFocus() {
+        addContact("Web Person", "web@example.org", "abc");
+        open();
+        QCOMPARE(form->activePane, Pane::Calendar);
+        selectRow(0);
+        action("MainEmail")->trigger();
+        action("MainDelete")->trigger();
+        QVERIFY(env->shell.opened.empty());
+        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(listedNames().size(), 6);
+
+        focusAddressList();
+        action("MainDelete")->trigger();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete Ann?"));
+        QCOMPARE(listedNames().size(), 5);
+
+        QFocusEvent in(QEvent::FocusIn);
+        QApplication::sendEvent(form->calendarPane->CalendarView, &in);
+        QCOMPARE(form->activePane, Pane::Calendar);
+        action("MainDelete")->trigger();
+        QCOMPARE(listedNames().size(), 5);
+    }
+
+    void fullViewStepsThroughTheList() {
+        open();
+        pane().AddressView->clearSelection();
+        action("MainAddrFull")->trigger();
+        QVERIFY(pane().fullViewShown());
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
+        pane().AddressView->clearSelection();
+        pane().AddrNextClick(); // nothing selected: the second contact
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("bob"));
+        pane().AddressView->clearSelection();
+        pane().AddrPrevClick(); // nothing selected: the last contact
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Mary"));
+        pane().AddrNextClick(); // wraps to the first
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
+        action("MainAddrList")->trigger();
+        QVERIFY(!pane().fullViewShown());
+        QVERIFY(pane().AddressView->isVisible());
+    }
+
+    void aTypedLetterInTheListStartsTheFindBox() {
+        open();
+        focusAddressList();
+        QTest::keyClick(pane().AddressView, Qt::Key_B);
+        QCOMPARE(form->FindEdit->text(), QStringLiteral("B"));
+        QCOMPARE(listedNames(), QStringList{"bob"});
+        QTest::keyClick(form->FindEdit, Qt::Key_Escape);
+        selectRow(0);
+        QTest::keyClick(pane().AddressView, Qt::Key_Down); // navigation stays with the list
+        QCOMPARE(form->FindEdit->text(), QString());
+        QCOMPARE(pane().AddressView->currentIndex().row(), 1);
+    }
+
+    void theLayoutFollowsTheWindowAndTheBars() {
+        open();
+        form->resize(1000, 600);
+        const int width = form->Client->width();
+        const int height = form->Client->height();
+        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
+        QCOMPARE(form->calendarPane->CalendarView->x(), width * 60 / 100);
+        action("MainToolbar")->trigger();
+        QVERIFY(!action("MainToolbar")->isChecked());
+        QCOMPARE(pane().AddressView->geometry(), QRect(0, 62, width * 60 / 100, height - 110));
+        action("MainButtonBar")->trigger();
+        QCOMPARE(pane().AddressView->height(), height - 70);
+        QVERIFY(!form->ButtonBar->isVisible());
+        action("MainToolbar")->trigger();
+        action("MainButtonBar")->trigger();
+        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
+    }
+
+    void listAndFindBoxCarryAccessibleNames() {
+        open();
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->FindEdit)->text(QAccessible::Name),
+                 QStringLiteral("Find/New:"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(pane().AddressView)->text(QAccessible::Name),
+                 QStringLiteral("Address book"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->calendarPane->CalendarView)
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Calendar"));
+    }
+
+    void helpOpensTheManual() {
+        open();
+        action("MainHelp")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QVERIFY(env->shell.opened[0].isLocalFile());
+        QVERIFY(env->shell.opened[0].toLocalFile().endsWith(QStringLiteral("manual/index.html")));
+    }
+
+    void statusBarShowsDateAndTime() {
+        open();
+        form->repaint();
+        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("07. Dec 26"));
+        QCOMPARE(form->statusPanels[2]->text(), QStringLiteral("09:30"));
+        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("Timer off"));
+        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Stopwatch off"));
+    }
+};
+
+QTEST_MAIN(AddressPaneTest)
+#include "AddressPaneTest.moc"
