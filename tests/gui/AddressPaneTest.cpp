@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -284,6 +286,25 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(form->calendarPane->CalendarView)
                      ->text(QAccessible::Name),
                  QStringLiteral("Calendar"));
+    }
+
+    void aRightClickPreparesTheSharedContextMenuForTheList() {
+        open();
+        form->SetUpContextMenu(Pane::Calendar);
+        QVERIFY(!action("ContextFullView")->isVisible());
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                pane().AddressView->viewport()->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(pane().AddressView->viewport(), &click);
+        QTRY_VERIFY(form->RightContext->isVisible());
+        for (const char* name : {"ContextSelectAll", "ContextEmail", "ContextWWW"}) {
+            QVERIFY2(action(name)->isEnabled(), name);
+        }
+        for (const char* name : {"ContextDelete", "ContextFullView", "ContextListView"}) {
+            QVERIFY2(action(name)->isVisible(), name);
+        }
+        form->RightContext->close();
+        action("ContextFullView")->trigger();
+        QVERIFY(pane().fullViewShown());
     }
 
     void helpOpensTheManual() {

@@ -255,8 +255,10 @@ void TMainForm::buildContextMenu() {
     QAction* list = addCommand(this, RightContext, {"ContextListView", "&List view"});
     connect(full, &QAction::triggered, addressPane, &AddressPane::AddrFullClick);
     connect(list, &QAction::triggered, addressPane, &AddressPane::AddrListClick);
-    full->setVisible(false);
-    list->setVisible(false);
+    for (QAction* face : {full, list}) {
+        face->setEnabled(true);
+        face->setVisible(false);
+    }
     RightContext->addSeparator();
     addCommands(this, RightContext,
                 {{"ContextEmail", "Send e&mail", &TMainForm::MainEmailClick},
