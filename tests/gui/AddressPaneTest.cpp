@@ -9,11 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>

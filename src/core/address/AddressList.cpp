@@ -17,13 +17,7 @@ Contact sampleContact() {
 } // namespace
 
 bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale) {
-    if (filter.empty()) {
-        return true;
-    }
-    if (name.size() < filter.size()) {
-        return false;
-    }
-    return locale.toLower(name.substr(0, filter.size())) == locale.toLower(filter);
+    return StartsWithIgnoringCase(name, filter, locale);
 }
 
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,

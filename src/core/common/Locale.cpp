@@ -38,6 +38,16 @@ std::string EnglishLocale::shortDateFormat() const {
     return "dd/MM/yyyy";
 }
 
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix, const Locale& locale) {
+    if (prefix.empty()) {
+        return true;
+    }
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    return locale.toLower(text.substr(0, prefix.size())) == locale.toLower(prefix);
+}
+
 std::vector<std::size_t> Locale::sortOrder(const std::vector<std::string_view>& texts) const {
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});

@@ -25,6 +25,9 @@ public:
     virtual std::vector<std::size_t> sortOrder(const std::vector<std::string_view>& texts) const;
 };
 
+// Whether `text` begins with `prefix` when both are lower-cased by the locale.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix, const Locale& locale);
+
 // English names, dd/MM/yyyy dates, and a comparison that orders letters alphabetically
 // with a lower-case letter before its capital, the way the desktop's collation does.
 class EnglishLocale final : public Locale {

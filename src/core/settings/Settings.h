@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/ViewCodes.h"
 #include "common/Clock.h"
 #include "settings/SettingsFile.h"
 
@@ -8,15 +9,6 @@
 #include <string>
 
 namespace trevik {
-
-enum CalendarViewCode : std::int32_t {
-    kDayView = 101,
-    kWeekView = 102,
-    kMonthView = 103,
-    kYearView = 104,
-    kToDoView = 105,
-    kAnniversaryView = 106,
-};
 
 // The display and alarm settings the main window keeps in memory.
 struct DisplaySettings {

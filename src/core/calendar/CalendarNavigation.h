@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/DateTime.h"
+
+#include <cstdint>
+
+namespace trevik {
+
+// A date moved by whole calendar months; the day of the month is kept and clamped to the
+// length of the target month (31 January + 1 month = 28 or 29 February).
+DayNumber AddMonths(DayNumber day, int months);
+
+// The date after the pane's "<" (direction -1) or ">" (+1): a day, a week, a month or a year
+// by the view. The to-do and anniversaries views, and unknown views, do not move.
+DayNumber StepCalendarDate(DayNumber date, std::int32_t viewCode, int direction);
+
+// Whether "<" and ">" move the view at all.
+bool ViewMovesByDate(std::int32_t viewCode);
+
+} // namespace trevik

@@ -1,0 +1,34 @@
+#include "calendar/OutdatedEntries.h"
+
+#include "storage/CalSet.h"
+
+namespace trevik {
+
+namespace {
+
+bool isOutdated(const CalendarEntry& entry, DayNumber today) {
+    return entry.dateFrom != kNoDate && entry.dateFrom < today && entry.dateTo == kNoDate &&
+           entry.repeat == kRepeatNone;
+}
+
+} // namespace
+
+int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber today) {
+    CalSet set(directory);
+    set.Open();
+    int removed = 0;
+    // Deleting moves the later records down, so the scan looks at the same position again.
+    std::int32_t position = 1;
+    while (set.GoTo(position)) {
+        if (isOutdated(set, today)) {
+            // The recycle bin's copy of the entry (AddCalendarToBin) is taken here.
+            set.Delete(position);
+            ++removed;
+        } else {
+            ++position;
+        }
+    }
+    return removed;
+}
+
+} // namespace trevik

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "common/DateTime.h"
+
+#include <filesystem>
+
+namespace trevik {
+
+// Removes every one-day entry dated before today: a start date before today, no end date
+// and no repeat. Undated entries, periods and repeating entries stay. Returns how many went.
+int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber today);
+
+} // namespace trevik
