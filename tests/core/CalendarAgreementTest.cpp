@@ -61,7 +61,6 @@ TEST(CalendarAgreement, FastBuildYieldsTheRowsOfThePlainBuild) {
     AddType(dir.path(), "To Do"); // a user type spelled like the to-do marker
     AddType(dir.path(), "Three");
     const EnglishLocale locale;
-    const CalendarData data = LoadCalendarData(dir.path());
     const DayNumber today = dayOf(2024, 2, 29);
     const Case cases[] = {
         {kDayView, dayOf(2024, 2, 29)},        {kDayView, dayOf(2025, 12, 31)},
@@ -89,7 +88,7 @@ TEST(CalendarAgreement, FastBuildYieldsTheRowsOfThePlainBuild) {
                     fast.append(DayHeaderRow(1, locale)); // rows from an earlier build
                     plain = fast;
                     const CalendarBuild fastBuild =
-                        BuildCalendarView(fast, data, c.date, context, gridHeight, locale);
+                        BuildCalendarView(fast, dir.path(), c.date, context, gridHeight, locale);
                     const CalendarBuild plainBuild = test::ReferenceBuildCalendarView(
                         plain, c.date, context, gridHeight, dir.path(), locale);
                     ASSERT_EQ(fast.count(), plain.count())

@@ -44,8 +44,8 @@ struct CalendarFixture : ::testing::Test {
                           CalendarBuild* result = nullptr) {
         context.viewCode = view;
         CalendarRowList rows;
-        const CalendarBuild b = BuildCalendarView(rows, LoadCalendarData(dir.path()), date, context,
-                                                  gridHeight, locale);
+        const CalendarBuild b =
+            BuildCalendarView(rows, dir.path(), date, context, gridHeight, locale);
         if (result != nullptr) {
             *result = b;
         }
@@ -181,8 +181,8 @@ TEST_F(CalendarFixture, AnUnknownViewCodeBuildsNothing) {
     CalendarRowList rows = build(kDayView, dayOf(2026, 3, 18));
     const CalendarRowList before = rows;
     context.viewCode = 107;
-    const CalendarBuild result = BuildCalendarView(rows, LoadCalendarData(dir.path()),
-                                                   dayOf(2026, 5, 5), context, 100, locale);
+    const CalendarBuild result =
+        BuildCalendarView(rows, dir.path(), dayOf(2026, 5, 5), context, 100, locale);
     EXPECT_EQ(rows, before);
     EXPECT_EQ(result.gridRowCount, before.GridRowCount());
     EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 18), 107, 1), dayOf(2026, 3, 18));
@@ -254,8 +254,6 @@ TEST_F(CalendarFixture, OutdatedOneDayEntriesAreDeleted) {
     add("today", context.today);
     EXPECT_EQ(DeleteOutdatedEntries(dir.path(), context.today), 2);
     std::vector<std::string> left;
-    for (const CalendarEntry& e : LoadCalendarData(dir.path()).entries) {
-        left.push_back(e.comment);
-    }
+    ForEachEntry(dir.path(), [&](const CalendarEntry& e) { left.push_back(e.comment); });
     EXPECT_EQ(left, (std::vector<std::string>{"repeats", "undated", "period", "today"}));
 }

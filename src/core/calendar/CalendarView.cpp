@@ -3,6 +3,7 @@
 #include "storage/CalSet.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace trevik {
 
@@ -48,38 +49,21 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     }
 }
 
-void buildToDo(CalendarRowList& rows, const CalendarData& data, const ViewContext& context) {
+void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
+               const TypeNames& types, const ViewContext& context) {
     rows.clear();
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = "To Do view";
     rows.append(std::move(header));
-    for (CalendarEntry entry : data.entries) {
+    ForEachEntry(directory, [&](CalendarEntry& entry) {
         if (OccursOn(entry, context.today, context) && entry.type == kToDoType) {
-            rows.append(EntryRow(entry, data.types));
+            rows.append(EntryRow(entry, types));
         }
-    }
+    });
 }
 
 } // namespace
-
-CalendarData LoadCalendarData(const std::filesystem::path& directory) {
-    CalendarData data;
-    {
-        CalSet set(directory);
-        set.Open();
-        data.entries.reserve(std::size_t(set.count()));
-        if (!set.NoCurrent()) {
-            set.First();
-            while (!set.AtEnd()) {
-                data.entries.push_back(static_cast<const CalendarEntry&>(set));
-                set.Next();
-            }
-        }
-    }
-    data.types = TypeNames::load(directory);
-    return data;
-}
 
 DayNumber WeekStart(DayNumber day, bool weekStartsMonday) {
     const int weekday = dayOfWeek(day); // 0 = Sunday
@@ -109,44 +93,54 @@ CalendarRow DayHeaderRow(DayNumber day, const Locale& locale) {
     return header;
 }
 
-void MergeDayRows(CalendarRowList& rows, const std::vector<CalendarRow>& dayRows) {
-    std::vector<const CalendarRow*> timed;
-    for (const CalendarRow& row : dayRows) {
+void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows) {
+    std::vector<std::pair<int, std::size_t>> timed; // (minutes, position in file order)
+    std::vector<std::size_t> untimed;
+    std::vector<std::size_t> toDo;
+    for (std::size_t i = 0; i < dayRows.size(); ++i) {
+        const CalendarRow& row = dayRows[i];
         if (!row.timeText.empty()) {
-            timed.push_back(&row);
+            timed.emplace_back(minutesOf(row.timeText), i);
+        } else {
+            (row.typeName == "To Do" ? toDo : untimed).push_back(i);
         }
     }
-    std::stable_sort(timed.begin(), timed.end(), [](const CalendarRow* a, const CalendarRow* b) {
-        return minutesOf(a->timeText) < minutesOf(b->timeText);
-    });
-    for (const CalendarRow* row : timed) {
-        rows.append(*row);
+    std::stable_sort(timed.begin(), timed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : timed) {
+        rows.append(std::move(dayRows[entry.second]));
     }
-    for (const bool toDo : {false, true}) {
-        for (const CalendarRow& row : dayRows) {
-            if (row.timeText.empty() && (row.typeName == "To Do") == toDo) {
-                rows.append(row);
-            }
+    for (const std::vector<std::size_t>* group : {&untimed, &toDo}) {
+        for (const std::size_t i : *group) {
+            rows.append(std::move(dayRows[i]));
         }
     }
 }
 
-CalendarBuild BuildCalendarView(CalendarRowList& rows, const CalendarData& data, DayNumber date,
-                                const ViewContext& context, int gridHeight, const Locale& locale) {
+CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::path& directory,
+                                DayNumber date, const ViewContext& context, int gridHeight,
+                                const Locale& locale) {
     CalendarBuild build;
     const std::int32_t view = context.viewCode;
     if (view == kToDoView) {
-        buildToDo(rows, data, context);
+        buildToDo(rows, directory, TypeNames::load(directory), context);
     } else if (buildsDays(view)) {
         const DayRange range = rangeOf(date, context);
         std::vector<std::vector<CalendarRow>> days(std::size_t(range.last - range.first + 1));
-        for (CalendarEntry entry : data.entries) {
+        const TypeNames types = TypeNames::load(directory);
+        ForEachEntry(directory, [&](CalendarEntry& entry) {
+            // The row is made at the first occurrence and copied for the others; only a
+            // to-do item's type changes while it is placed, and it changes before its first.
+            std::optional<CalendarRow> row;
             ForEachOccurrence(entry, range.first, range.last, context, [&](DayNumber day) {
                 if (view != kAnniversaryView || entry.repeat == kRepeatYearly) {
-                    days[std::size_t(day - range.first)].push_back(EntryRow(entry, data.types));
+                    if (!row) {
+                        row = EntryRow(entry, types);
+                    }
+                    days[std::size_t(day - range.first)].push_back(*row);
                 }
             });
-        }
+        });
         rows.clear();
         const bool keepsEmptyDays = view == kDayView || view == kWeekView;
         for (DayNumber day = range.first; day <= range.last; ++day) {
@@ -161,7 +155,7 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const CalendarData& data,
                         rows.append(std::move(row));
                     }
                 } else {
-                    MergeDayRows(rows, entries);
+                    MergeDayRows(rows, std::move(entries));
                 }
             }
             if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {

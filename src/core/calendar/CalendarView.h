@@ -12,28 +12,38 @@
 
 namespace trevik {
 
-// The calendar and type files as one build needs them: each read once.
-struct CalendarData {
-    std::vector<CalendarEntry> entries; // in file order
-    TypeNames types;
-};
-CalendarData LoadCalendarData(const std::filesystem::path& directory);
-
 struct CalendarBuild {
     std::int32_t calendarTopRow = 1;
     // GridRowCount of the rows, but at least 2: an empty view keeps one blank row.
     int gridRowCount = 2;
 };
 
-// Rebuilds `rows` for the view `context.viewCode` around `date`. `gridHeight` is the grid's
-// height in pixels, which decides whether a long view scrolls to today. A view code outside
-// 101..106 builds nothing and leaves the rows as they were.
-CalendarBuild BuildCalendarView(CalendarRowList& rows, const CalendarData& data, DayNumber date,
-                                const ViewContext& context, int gridHeight, const Locale& locale);
+// Rebuilds `rows` for the view `context.viewCode` around `date` from the calendar and type
+// files of `directory`, reading each once. `gridHeight` is the grid's height in pixels, which
+// decides whether a long view scrolls to today. A view code outside 101..106 builds nothing
+// and leaves the rows as they were.
+CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::path& directory,
+                                DayNumber date, const ViewContext& context, int gridHeight,
+                                const Locale& locale);
+
+// Calls `visit(entry)` for every entry of the calendar file in file order. The entry is the
+// file's current record: changing it changes nothing on disk.
+template <typename Visit> void ForEachEntry(const std::filesystem::path& directory, Visit visit) {
+    CalSet set(directory);
+    set.Open();
+    if (set.NoCurrent()) {
+        return;
+    }
+    set.First();
+    while (!set.AtEnd()) {
+        visit(static_cast<CalendarEntry&>(set));
+        set.Next();
+    }
+}
 
 // Appends one day's entry rows (given in file order): timed rows by start time, then
 // untimed rows, then to-do items; ties keep file order.
-void MergeDayRows(CalendarRowList& rows, const std::vector<CalendarRow>& dayRows);
+void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows);
 
 // The entry row of one calendar entry.
 CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types);
