@@ -210,9 +210,11 @@ private slots:
         QCOMPARE(form->activePane, Pane::Calendar);
         selectRow(0);
         action("MainEmail")->trigger();
-        action("MainDelete")->trigger();
+        action("MainDelete")->trigger(); // the calendar has no selected entry
         QVERIFY(env->shell.opened.empty());
-        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
+        QCOMPARE(env->messages.shown.back().caption, QString());
         QCOMPARE(listedNames().size(), 6);
 
         focusAddressList();
@@ -225,6 +227,7 @@ private slots:
         QCOMPARE(form->activePane, Pane::Calendar);
         action("MainDelete")->trigger();
         QCOMPARE(listedNames().size(), 5);
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
     }
 
     void fullViewStepsThroughTheList() {

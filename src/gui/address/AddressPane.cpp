@@ -9,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDrag>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -288,6 +290,31 @@ void AddressPane::SelectAll() {
     AddressView->selectAll();
 }
 
+void AddressPane::SelectContact(std::int32_t id) {
+    const int row = model_->rowOfId(id);
+    if (row < 0) {
+        return;
+    }
+    selectOnly(row);
+    AddressView->setFocus();
+}
+
+void AddressPane::AddressViewMouseMove(QMouseEvent* event) {
+    // Reaching the list's right edge with one contact selected drags it out, towards the
+    // calendar grid.
+    if (!(event->buttons() & Qt::LeftButton) ||
+        event->position().x() < AddressView->viewport()->width() - 5 ||
+        AddressView->selectionModel()->selectedRows().size() != 1) {
+        return;
+    }
+    const Contact& contact = model_->contact(firstSelectedRow());
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kContactMimeType), QByteArray::number(contact.id));
+    auto* drag = new QDrag(AddressView);
+    drag->setMimeData(mime);
+    drag->exec(Qt::CopyAction);
+}
+
 void AddressPane::popUpContextMenu(const QPoint& globalPos) {
     main_.SetUpContextMenu(Pane::Address);
     main_.raise();
@@ -330,7 +357,20 @@ bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if ((watched == AddressView->viewport() || watched == AddressFull) &&
+    if (watched == AddressView->viewport() && event->type() == QEvent::MouseMove) {
+        AddressViewMouseMove(static_cast<QMouseEvent*>(event));
+    }
+    if (watched == AddressView->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // AddressViewDblClick: edit the contact under the pointer.
+        const QModelIndex index =
+            AddressView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (index.isValid()) {
+            selectOnly(index.row());
+            main_.OpenEditorFor(Pane::Address, FindMatch::Match, 12);
+        }
+        return true;
+    }
+    if ((watched == AddressView->viewport() || watched == AddressFull || watched == AddressView) &&
         event->type() == QEvent::ContextMenu) {
         popUpContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -25,6 +25,9 @@ class AddressPane final : public QObject {
 public:
     AddressPane(TMainForm& main, Services& services, QWidget* paneParent, QWidget* buttonBarParent);
 
+    // What a contact dragged from the list carries: its id in decimal.
+    static constexpr const char* kContactMimeType = "application/x-trevik-contact-id";
+
     QTreeView* AddressView;
     QFrame* AddressFull;
     std::array<QLabel*, 9> fullValues{}; // Name, Home, Work, Fax, Mobile, Email, web, Addr, misc
@@ -55,6 +58,8 @@ public:
     void AddrDeleteClick();
     void AddrViewClick();
     void SelectAll();
+    // Selects the listed contact with this id alone and gives the list the focus.
+    void SelectContact(std::int32_t id);
 
     int firstSelectedRow() const;
     // The contact the keyboard focus is on, or null.
@@ -71,6 +76,7 @@ private:
     void buildFullView(QWidget* parent);
     void buildButtons(QWidget* parent);
     void AddressViewKeyDown(QKeyEvent* event, bool& handled);
+    void AddressViewMouseMove(QMouseEvent* event);
     void popUpContextMenu(const QPoint& globalPos);
     void selectOnly(int row);
 

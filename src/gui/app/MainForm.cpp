@@ -64,8 +64,8 @@ void TMainForm::FormCreate() {
     }
     services_.tray.install(trevikIcon(), kTrayTip, TrayMenu);
     addressPane->ApplyAddressColumns();
-    calendarPane->ApplyColumnWidths(LoadCalendarColumnWidths(services_.settings));
     FormResize();
+    calendarPane->SetUpCalendarPane();
     FormPaint();
 }
 
@@ -197,5 +197,19 @@ void TMainForm::TrayExitClick() {
 }
 
 void TMainForm::RebuildCalendar() {
+    calendarPane->Rebuild();
     LayoutPanes();
+    calendarPane->ShowTopRow();
+}
+
+void TMainForm::OpenEditor(int mode) {
+    emit editorRequested(mode);
+}
+
+void TMainForm::OpenEditorFor(Pane pane, FindMatch match, int mode) {
+    FindMatch& half = pane == Pane::Address ? findState.address : findState.calendar;
+    const FindMatch saved = half;
+    half = match;
+    OpenEditor(mode);
+    half = saved;
 }

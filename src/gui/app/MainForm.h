@@ -70,6 +70,11 @@ public:
     void TrayTodayClick();
     void TrayExitClick();
 
+    // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
+    void OpenEditor(int mode);
+    // As the pane buttons and double-clicks do: one half of findState set for the call.
+    void OpenEditorFor(Pane pane, FindMatch match, int mode);
+
     static void SetDefaultButton(QPushButton* button, bool bold);
 
     // State shared with the panes and dialogs.
@@ -107,6 +112,8 @@ signals:
     void exitRequested();
     // An exchange file named on the command line waits for the update dialog.
     void exchangeFileRequested(const QString& path);
+    // The entry editor is asked for, in this mode, with findState as it stands.
+    void editorRequested(int mode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include "shell/StatusText.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -158,14 +159,19 @@ void TMainForm::buildMainMenu() {
     connect(list, &QAction::triggered, addressPane, &AddressPane::AddrListClick);
     connect(full, &QAction::triggered, addressPane, &AddressPane::AddrFullClick);
     QMenu* calendar = view->addMenu(QStringLiteral("Calendar"));
-    addCommands(this, calendar,
-                {{"MainCalDay", "Day"},
-                 {"MainCalWeek", "Week"},
-                 {"MainCalMonth", "Month"},
-                 {"MainCalYear", "Year"},
-                 {"MainCalToDo", "To Do List"},
-                 {"MainCalAnniversaires", "Aniversaries"},
-                 {"MainCalPlanner", "Yearly Planner"}});
+    const std::pair<const char*, const char*> views[] = {
+        {"MainCalDay", "Day"},         {"MainCalWeek", "Week"},
+        {"MainCalMonth", "Month"},     {"MainCalYear", "Year"},
+        {"MainCalToDo", "To Do List"}, {"MainCalAnniversaires", "Aniversaries"}};
+    std::int32_t code = kDayView;
+    for (const auto& [name, caption] : views) {
+        QAction* viewAction = addCommand(this, calendar, {name, caption});
+        viewAction->setEnabled(true);
+        connect(viewAction, &QAction::triggered, calendarPane,
+                [this, code] { calendarPane->SelectView(code); });
+        ++code;
+    }
+    addCommands(this, calendar, {{"MainCalPlanner", "Yearly Planner"}});
     addCommands(this, view, {{"MainNotes", "Notes"}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
@@ -222,6 +228,13 @@ void TMainForm::buildToolBar() {
         action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(button.image))));
         action->setToolTip(QString::fromLatin1(button.tooltip));
     }
+    QAction* calendarButton = action("CalendarButton");
+    calendarButton->setEnabled(true);
+    connect(calendarButton, &QAction::triggered, this, [this] {
+        raise();
+        activateWindow();
+        calendarPane->CalViewMenu->popup(QCursor::pos());
+    });
     QAction* addressButton = action("AddressButton");
     addressButton->setEnabled(true);
     connect(addressButton, &QAction::triggered, this, [this] {
@@ -299,13 +312,17 @@ void TMainForm::applyLayout() {
     const auto place = [](QWidget* widget, const Box& box) {
         widget->setGeometry(box.left, box.top, box.width, box.height);
     };
+    // The layout widens the grid by 15 pixels while its rows do not fit, past the window's
+    // edge; here the grid stops at the edge so its scroll bar stays visible and usable.
+    Box grid = layout_.calendarView;
+    grid.width = std::min(grid.width, Client->width() - grid.left);
     ToolBar1->setGeometry(0, 0, Client->width(), kToolbarHeight);
     FindBar->setGeometry(0, layout_.findBarTop, layout_.findBarWidth, kFindBarHeight);
     WWW->setGeometry(layout_.wwwLeft, 8, 92, 31);
     MainClose->setGeometry(layout_.mainCloseLeft, 8, 92, 31);
     place(addressPane->AddressView, layout_.addressView);
     place(addressPane->AddressFull, layout_.addressFull);
-    place(calendarPane->CalendarView, layout_.calendarView);
+    place(calendarPane->CalendarView, grid);
     ButtonBar->setGeometry(0, layout_.buttonBarTop, layout_.buttonBarWidth, kButtonBarHeight);
     addressPane->AdrButtonBar->setGeometry(0, 0, layout_.adrButtonBarWidth, kButtonBarHeight);
     const std::array<QPushButton*, 5> addressButtons = {

@@ -1,6 +1,7 @@
 // The find bar and the commands the main window routes to the focused pane.
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "calendar/CalendarPane.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "shell/ShellLinks.h"
@@ -18,6 +19,10 @@ void TMainForm::FindEditChange() {
     findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
     SetDefaultButton(addressPane->AddrEdit, addressMatch);
     SetDefaultButton(addressPane->AddrNew, !addressMatch);
+    const bool calendarMatch = calendarPane->FindInCalendar(FindEdit->text());
+    findState.calendar = calendarMatch ? FindMatch::Match : FindMatch::NoMatch;
+    SetDefaultButton(calendarPane->CalEdit, calendarMatch);
+    SetDefaultButton(calendarPane->CalNew, !calendarMatch);
     const int first = addressPane->firstSelectedRow();
     addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
     if (sortColumn >= 0) {
@@ -34,6 +39,8 @@ void TMainForm::FindEditKeyDown(QKeyEvent* event) {
 void TMainForm::MainDeleteClick() {
     if (activePane == Pane::Address) {
         addressPane->AddrDeleteClick();
+    } else {
+        calendarPane->CalDeleteClick();
     }
 }
 

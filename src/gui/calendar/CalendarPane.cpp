@@ -1,66 +1,355 @@
 #include "calendar/CalendarPane.h"
 
+#include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "calendar/CalendarCellDelegate.h"
+#include "calendar/CalendarNavigation.h"
+#include "calendar/CalendarRowsModel.h"
+#include "calendar/CalendarView.h"
+#include "platform/Services.h"
+#include "platform/StoredText.h"
+#include "storage/EntryRecords.h"
 
-#include <QEvent>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDir>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace trevik;
 
-CalendarPane::CalendarPane(TMainForm& main, Services&, QWidget* paneParent,
+CalendarPane::CalendarPane(TMainForm& main, Services& services, QWidget* paneParent,
                            QWidget* buttonBarParent)
-    : QObject(paneParent), main_(main) {
-    CalendarView = new QTableWidget(1, 6, paneParent);
+    : QObject(paneParent), main_(main), services_(services), model_(new CalendarRowsModel(this)) {
+    CalendarView = new QTableView(paneParent);
     CalendarView->setObjectName(QStringLiteral("CalendarView"));
     CalendarView->setAccessibleName(QStringLiteral("Calendar"));
+    CalendarView->setModel(model_);
+    CalendarView->setItemDelegate(new CalendarCellDelegate(CalendarView));
     CalendarView->verticalHeader()->hide();
-    CalendarView->horizontalHeader()->hide();
+    CalendarView->verticalHeader()->setMinimumSectionSize(1);
     CalendarView->verticalHeader()->setDefaultSectionSize(16);
+    CalendarView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Stored widths are applied as they are, however narrow (the first column is 6 pixels).
     CalendarView->horizontalHeader()->setMinimumSectionSize(1);
+    CalendarView->horizontalHeader()->setHighlightSections(false);
+    CalendarView->horizontalHeader()->setSectionsClickable(false);
+    CalendarView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    CalendarView->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    CalendarView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CalendarView->setWordWrap(false);
+    CalendarView->setAcceptDrops(true);
+    CalendarView->setDragDropMode(QAbstractItemView::DropOnly);
     CalendarView->installEventFilter(this);
-
-    CalButtonBar = new QWidget(buttonBarParent);
-    CalButtonBar->setObjectName(QStringLiteral("CalButtonBar"));
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), CalButtonBar);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setEnabled(false); // the calendar's commands are not built yet
-        return b;
-    };
-    CalNew = button("CalNew", "New");
-    CalEdit = button("CalEdit", "Edit");
-    CalDelete = button("CalDelete", "Delete");
-    CalView = button("CalView", "View ");
-    CalLeft = button("CalLeft", "<");
-    Today = button("Today", "T");
-    CalRight = button("CalRight", ">");
-    TMainForm::SetDefaultButton(CalNew, true);
+    CalendarView->viewport()->installEventFilter(this);
+    buildButtons(buttonBarParent);
+    buildViewMenu();
 }
 
-void CalendarPane::ApplyColumnWidths(const CalendarColumnWidths& widths) {
-    for (int i = 0; i < 6; ++i) {
+void CalendarPane::buildButtons(QWidget* parent) {
+    CalButtonBar = new QWidget(parent);
+    CalButtonBar->setObjectName(QStringLiteral("CalButtonBar"));
+    const auto button = [this](const char* name, const char* caption, const QString& help) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), CalButtonBar);
+        b->setObjectName(QString::fromLatin1(name));
+        if (!help.isEmpty()) {
+            b->setToolTip(help);
+            b->setAccessibleName(help);
+        }
+        return b;
+    };
+    CalNew = button("CalNew", "New", {});
+    CalEdit = button("CalEdit", "Edit", {});
+    CalDelete = button("CalDelete", "Delete", {});
+    CalView = button("CalView", "View ", {});
+    CalLeft = button("CalLeft", "<", QStringLiteral("Back"));
+    Today = button("Today", "T", QStringLiteral("Today"));
+    CalRight = button("CalRight", ">", QStringLiteral("Forward"));
+    TMainForm::SetDefaultButton(CalNew, true);
+    // The entry editor is not built yet.
+    CalNew->setEnabled(false);
+    CalEdit->setEnabled(false);
+    connect(CalDelete, &QPushButton::clicked, this, &CalendarPane::CalDeleteClick);
+    connect(CalView, &QPushButton::clicked, this, &CalendarPane::CalViewClick);
+    connect(CalLeft, &QPushButton::clicked, this, &CalendarPane::CalLeftClick);
+    connect(Today, &QPushButton::clicked, this, &CalendarPane::TodayClick);
+    connect(CalRight, &QPushButton::clicked, this, &CalendarPane::CalRightClick);
+}
+
+void CalendarPane::buildViewMenu() {
+    CalViewMenu = new QMenu(CalView);
+    CalViewMenu->setObjectName(QStringLiteral("CalViewMenu"));
+    const std::pair<const char*, const char*> views[] = {
+        {"CalDay", "Day"},   {"CalWeek", "Week"},       {"CalMonth", "Month"},
+        {"CalYear", "Year"}, {"CalToDo", "To Do List"}, {"CalAnniversaires", "Anniversaries"}};
+    std::int32_t code = kDayView;
+    for (const auto& [name, caption] : views) {
+        QAction* action = CalViewMenu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, code] { SelectView(code); });
+        ++code;
+    }
+    CalViewMenu->addSeparator();
+    QAction* planner = CalViewMenu->addAction(QStringLiteral("Yearly Planner"));
+    planner->setObjectName(QStringLiteral("CalPlanner"));
+    planner->setEnabled(false); // the yearly planner is not built yet
+}
+
+void CalendarPane::SetUpCalendarPane() {
+    const CalendarColumnWidths widths = LoadCalendarColumnWidths(services_.settings);
+    for (int i = 0; i < CalendarRowsModel::kColumnCount; ++i) {
         CalendarView->setColumnWidth(i, widths[std::size_t(i)]);
+    }
+    Rebuild();
+    main_.LayoutPanes();
+}
+
+void CalendarPane::Rebuild() {
+    ViewContext context;
+    context.viewCode = main_.calendarViewCode;
+    context.today = today(services_.clock);
+    context.datePeriodMode = main_.display.datePeriodMode;
+    context.weekStartsMonday = main_.display.weekStartsMonday;
+    // A view code the program does not know builds nothing: the rows stay as they were.
+    const bool knownView = context.viewCode >= kDayView && context.viewCode <= kAnniversaryView;
+    CalendarRowList rows = knownView ? CalendarRowList{} : model_->rows();
+    const bool slow = context.viewCode == kYearView || context.viewCode == kAnniversaryView;
+    if (slow) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    const CalendarBuild build = BuildCalendarView(rows, {}, main_.calendarDate, context,
+                                                  CalendarView->height(), services_.locale);
+    if (slow) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+    main_.calendarTopRow = build.calendarTopRow;
+    model_->setRows(std::move(rows), build.gridRowCount);
+}
+
+void CalendarPane::ShowTopRow() {
+    const int row = std::clamp(main_.calendarTopRow - 1, 0, model_->rowCount() - 1);
+    CalendarView->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
+bool CalendarPane::FindInCalendar(const QString& text) {
+    const int gridRow = trevik::FindInCalendar(model_->rows(), toStored(text), services_.locale);
+    if (gridRow == 0) {
+        return false;
+    }
+    const QModelIndex index = model_->index(gridRow - 1, 1);
+    CalendarView->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+    CalendarView->scrollTo(index);
+    return true;
+}
+
+void CalendarPane::SelectView(std::int32_t viewCode) {
+    main_.calendarViewCode = viewCode;
+    Rebuild();
+    main_.LayoutPanes();
+    if (viewCode != kDayView) {
+        ShowTopRow();
     }
 }
 
+void CalendarPane::step(int direction) {
+    if (!ViewMovesByDate(main_.calendarViewCode)) {
+        return;
+    }
+    main_.calendarDate = StepCalendarDate(main_.calendarDate, main_.calendarViewCode, direction);
+    Rebuild();
+    main_.LayoutPanes();
+    ShowTopRow();
+    const bool found = FindInCalendar(main_.FindEdit->text());
+    main_.findState.calendar = found ? FindMatch::Match : FindMatch::NoMatch;
+    TMainForm::SetDefaultButton(CalEdit, found);
+    TMainForm::SetDefaultButton(CalNew, !found);
+    main_.FindEdit->setFocus();
+}
+
+void CalendarPane::CalLeftClick() {
+    step(-1);
+}
+
+void CalendarPane::CalRightClick() {
+    step(1);
+}
+
+void CalendarPane::TodayClick() {
+    main_.calendarDate = today(services_.clock);
+    if (main_.calendarViewCode == kToDoView || main_.calendarViewCode == kAnniversaryView) {
+        return;
+    }
+    Rebuild();
+    main_.LayoutPanes();
+    ShowTopRow();
+}
+
+int CalendarPane::selectedTopGridRow() const {
+    int top = 0;
+    for (const QModelIndex& index : CalendarView->selectionModel()->selectedRows()) {
+        if (top == 0 || index.row() + 1 < top) {
+            top = index.row() + 1;
+        }
+    }
+    return top;
+}
+
+void CalendarPane::CalDeleteClick() {
+    const int gridRow = selectedTopGridRow();
+    if (gridRow == 0) {
+        services_.messages.show(&main_, QStringLiteral("No items selected"), QString(),
+                                MessageButtons::Ok, MessageIcon::None);
+        return;
+    }
+    const CalendarRow* row = rowAt(gridRow);
+    if (row == nullptr || row->isDayHeader) {
+        return;
+    }
+    const std::int32_t id = std::int32_t(row->recordId);
+    const std::optional<CalendarEntry> entry = LoadEntry({}, id);
+    if (!entry) {
+        return;
+    }
+    const auto confirmed = [this](const QString& question) {
+        return services_.messages.show(&main_, question, QStringLiteral("Confirmation"),
+                                       MessageButtons::OkCancel,
+                                       MessageIcon::Question) == MessageResult::Ok;
+    };
+    if (!confirmed(QStringLiteral("Delete item '%1' ?").arg(fromStored(entry->comment)))) {
+        return;
+    }
+    if (entry->addressLink != -1 &&
+        !confirmed(QStringLiteral("Are you sure, it's linked to address book?"))) {
+        return;
+    }
+    const RecordResult result = DeleteEntry({}, id);
+    if (!result.error.empty()) {
+        services_.messages.show(&main_, QString::fromStdString(result.error),
+                                QStringLiteral("IO Error"), MessageButtons::Ok,
+                                MessageIcon::Critical);
+    }
+    Rebuild();
+    main_.LayoutPanes();
+    ShowTopRow();
+    main_.FindEdit->setFocus();
+}
+
+void CalendarPane::CalViewClick() {
+    main_.raise();
+    main_.activateWindow();
+    const QPoint below = CalView->mapToGlobal(QPoint(0, CalView->height()));
+    CalViewMenu->popup(QPoint(QCursor::pos().x(), below.y()));
+}
+
+const CalendarRowList& CalendarPane::rows() const {
+    return model_->rows();
+}
+
+const CalendarRow* CalendarPane::rowAt(int gridRow) const {
+    return model_->rows().at(gridRow);
+}
+
 int CalendarPane::rowsHeight() const {
-    return CalendarView->rowCount() * CalendarView->verticalHeader()->defaultSectionSize();
+    return (model_->rowCount() + 1) * CalendarView->verticalHeader()->defaultSectionSize();
 }
 
 CalendarColumnWidths CalendarPane::columnWidths() const {
     CalendarColumnWidths widths{};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < CalendarRowsModel::kColumnCount; ++i) {
         widths[std::size_t(i)] = CalendarView->columnWidth(i);
     }
     return widths;
 }
 
+void CalendarPane::CalendarViewMouseDown(const QPoint& position) {
+    const QModelIndex index = CalendarView->indexAt(position);
+    const CalendarRow* row = index.isValid() ? rowAt(index.row() + 1) : nullptr;
+    if (row == nullptr || row->isDayHeader) {
+        return;
+    }
+    if (index.column() == 4 && row->fileMark == 'F') {
+        services_.shell.open(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
+                                                 QUrl::AssumeLocalFile));
+    } else if (index.column() == 5 && row->addressMark == 'A') {
+        main_.addressPane->SelectContact(row->addressId);
+    }
+}
+
 bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CalendarView && event->type() == QEvent::FocusIn) {
-        main_.activePane = Pane::Calendar;
+    QWidget* viewport = CalendarView->viewport();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == CalendarView) {
+            main_.activePane = Pane::Calendar; // CalendarViewEnter
+        }
+        break;
+    case QEvent::KeyPress:
+        if (watched == CalendarView && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+            CalDeleteClick();
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu:
+        if (watched == viewport || watched == CalendarView) {
+            main_.SetUpContextMenu(Pane::Calendar);
+            main_.raise();
+            main_.activateWindow();
+            main_.RightContext->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == viewport && mouse->button() == Qt::LeftButton) {
+            CalendarViewMouseDown(mouse->position().toPoint());
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (watched == viewport) {
+            const QModelIndex index =
+                CalendarView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (index.isValid()) {
+                main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, 14);
+                return true;
+            }
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (watched == viewport) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (drag->mimeData()->hasFormat(AddressPane::kContactMimeType)) {
+                drag->acceptProposedAction();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (watched == viewport) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData()->hasFormat(AddressPane::kContactMimeType)) {
+                drop->acceptProposedAction();
+                // CalendarViewDragDrop: a new entry linked to the dropped contact.
+                main_.findState.address = FindMatch::Match;
+                main_.OpenEditor(15);
+            }
+            return true;
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,22 +1,26 @@
 #pragma once
 
+#include "calendar/CalendarRows.h"
 #include "settings/Settings.h"
 
 #include <QObject>
 
+class CalendarRowsModel;
+class QMenu;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class TMainForm;
 struct Services;
 
-// The right half of the main window: the calendar grid and its buttons.
+// The right half of the main window: the calendar grid, its buttons and view menu, and
+// what its mouse, keyboard and drops do.
 class CalendarPane final : public QObject {
     Q_OBJECT
 public:
     CalendarPane(TMainForm& main, Services& services, QWidget* paneParent,
                  QWidget* buttonBarParent);
 
-    QTableWidget* CalendarView;
+    QTableView* CalendarView;
     QWidget* CalButtonBar;
     QPushButton* CalNew;
     QPushButton* CalEdit;
@@ -25,8 +29,27 @@ public:
     QPushButton* CalLeft;
     QPushButton* Today;
     QPushButton* CalRight;
+    QMenu* CalViewMenu;
 
-    void ApplyColumnWidths(const trevik::CalendarColumnWidths& widths);
+    // Column widths and titles from the settings, the first build, the layout.
+    void SetUpCalendarPane();
+    // Rebuilds the rows for the main window's view and date and shows them.
+    void Rebuild();
+    // Scrolls so that the main window's calendarTopRow is the first visible row.
+    void ShowTopRow();
+    // Selects the first entry row whose comment starts with the text; false when none does.
+    bool FindInCalendar(const QString& text);
+    void SelectView(std::int32_t viewCode);
+
+    void CalLeftClick();
+    void CalRightClick();
+    void TodayClick();
+    void CalDeleteClick();
+    void CalViewClick();
+
+    const trevik::CalendarRowList& rows() const;
+    // The built row of a grid row (one-based), or null.
+    const trevik::CalendarRow* rowAt(int gridRow) const;
     // (rows + fixed rows) x default row height: whether the grid needs its scroll bar.
     int rowsHeight() const;
     trevik::CalendarColumnWidths columnWidths() const;
@@ -35,5 +58,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildButtons(QWidget* parent);
+    void buildViewMenu();
+    void step(int direction);
+    void CalendarViewMouseDown(const QPoint& position);
+    int selectedTopGridRow() const;
+
     TMainForm& main_;
+    Services& services_;
+    CalendarRowsModel* model_;
 };
