@@ -1,0 +1,312 @@
+#include "FakeServices.h"
+#include "address/AddressPane.h"
+#include "app/MainForm.h"
+#include "calendar/CalendarPane.h"
+#include "calendar/DateForm.h"
+#include "calendar/TimeForm.h"
+#include "calendar/TypeForm.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace trevik;
+
+class CalendarPaneTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+    std::unique_ptr<TMainForm> form;
+    QString startDir;
+
+    static DayNumber dayOf(int y, int m, int d) { return dayNumberFromCivil({y, m, d}); }
+
+    std::int32_t addEntry(const char* comment, DayNumber day, std::int32_t link = -1,
+                          const char* file = "", std::int16_t repeat = kRepeatNone) {
+        CalendarEntry e;
+        e.comment = comment;
+        e.dateFrom = day;
+        e.addressLink = link;
+        e.fileLink = file;
+        e.repeat = repeat;
+        return AddEntry({}, e, env->clock, 1).id;
+    }
+
+    void open() {
+        form = std::make_unique<TMainForm>(env->services, QStringList{});
+        form->resize(900, 600);
+    }
+
+    CalendarPane& pane() { return *form->calendarPane; }
+
+    QStringList comments() {
+        QStringList out;
+        for (const CalendarRow& row : pane().rows().rows()) {
+            if (!row.isDayHeader) {
+                out << QString::fromStdString(row.comment);
+            }
+        }
+        return out;
+    }
+
+    // The grid row (one-based) holding the entry with this comment.
+    int gridRowOf(const char* comment) {
+        for (int r = 1; r <= pane().rows().count(); ++r) {
+            if (pane().rows().at(r)->comment == comment) {
+                return r;
+            }
+        }
+        return 0;
+    }
+
+    void selectGridRow(int gridRow) {
+        QTableView* view = pane().CalendarView;
+        view->selectionModel()->setCurrentIndex(view->model()->index(gridRow - 1, 1),
+                                                QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+    }
+
+    void clickCell(int gridRow, int column) {
+        QTableView* view = pane().CalendarView;
+        const QModelIndex index = view->model()->index(gridRow - 1, column);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+
+    QAction* action(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+
+private slots:
+    void init() {
+        env = std::make_unique<FakeEnvironment>();
+        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
+        startDir = QDir::currentPath();
+        QDir::setCurrent(env->data.path());
+    }
+
+    void cleanup() {
+        form.reset();
+        QDir::setCurrent(startDir);
+        env.reset();
+    }
+
+    void startsOnTodaysDayViewWithStoredColumnWidths() {
+        addEntry("today's entry", dayOf(2026, 12, 7));
+        open();
+        QCOMPARE(form->calendarViewCode, 101);
+        QCOMPARE(pane().rows().at(1)->dayText, std::string("Mon 7. Dec 2026."));
+        QCOMPARE(comments(), QStringList{"today's entry"});
+        QCOMPARE(pane().columnWidths(), kDefaultCalendarColumns);
+        QCOMPARE(pane().CalendarView->model()->headerData(3, Qt::Horizontal).toString(),
+                 QStringLiteral("Comment"));
+    }
+
+    void monthNavigationFromTheThirtyFirstOfJanuaryLandsInFebruary() {
+        addEntry("january", dayOf(2026, 1, 10));
+        addEntry("february", dayOf(2026, 2, 10));
+        open();
+        form->calendarDate = dayOf(2026, 1, 31);
+        action("MainCalMonth")->trigger();
+        QCOMPARE(form->calendarViewCode, 103);
+        QCOMPARE(comments(), QStringList{"january"});
+        pane().CalRightClick();
+        QCOMPARE(form->calendarDate, dayOf(2026, 2, 28));
+        QCOMPARE(comments(), QStringList{"february"});
+        pane().CalLeftClick();
+        QCOMPARE(form->calendarDate, dayOf(2026, 1, 28));
+        QCOMPARE(comments(), QStringList{"january"});
+    }
+
+    void theToDoAndAnniversaryViewsDoNotMove() {
+        addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
+        open();
+        const DayNumber before = form->calendarDate;
+        form->findChild<QAction*>(QStringLiteral("CalAnniversaires"))->trigger();
+        QCOMPARE(form->calendarViewCode, 106);
+        QCOMPARE(comments(), QStringList{"birthday"});
+        const CalendarRowList rows = pane().rows();
+        pane().CalLeftClick();
+        pane().CalRightClick();
+        QCOMPARE(form->calendarDate, before);
+        QCOMPARE(pane().rows(), rows);
+        form->calendarDate = dayOf(2020, 1, 1);
+        pane().TodayClick(); // sets the date, leaves the rows
+        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+        QCOMPARE(pane().rows(), rows);
+
+        form->findChild<QAction*>(QStringLiteral("CalToDo"))->trigger();
+        QCOMPARE(form->calendarViewCode, 105);
+        pane().CalRightClick();
+        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+    }
+
+    void findingAnEntryMakesEditTheDefault() {
+        addEntry("Dentist", dayOf(2026, 12, 7));
+        open();
+        QVERIFY(pane().CalNew->font().bold());
+        QTest::keyClicks(form->FindEdit, "dEN");
+        QCOMPARE(form->findState.calendar, FindMatch::Match);
+        QVERIFY(pane().CalEdit->font().bold());
+        QVERIFY(!pane().CalNew->font().bold());
+        QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
+        QTest::keyClicks(form->FindEdit, "x");
+        QCOMPARE(form->findState.calendar, FindMatch::NoMatch);
+        QVERIFY(pane().CalNew->font().bold());
+    }
+
+    void deletingALinkedEntryAsksTwice() {
+        const std::int32_t id = addEntry("Lunch", dayOf(2026, 12, 7), 3);
+        open();
+        selectGridRow(gridRowOf("Lunch"));
+        env->messages.answers = {MessageResult::Ok, MessageResult::Cancel};
+        pane().CalDeleteClick();
+        QCOMPARE(env->messages.shown.size(), std::size_t(2));
+        QCOMPARE(env->messages.shown[0].text, QStringLiteral("Delete item 'Lunch' ?"));
+        QCOMPARE(env->messages.shown[0].caption, QStringLiteral("Confirmation"));
+        QCOMPARE(env->messages.shown[1].text,
+                 QStringLiteral("Are you sure, it's linked to address book?"));
+        QVERIFY(LoadEntry({}, id).has_value());
+
+        selectGridRow(gridRowOf("Lunch"));
+        env->messages.answers = {MessageResult::Ok, MessageResult::Ok};
+        pane().CalDeleteClick();
+        QVERIFY(!LoadEntry({}, id).has_value());
+        QCOMPARE(comments(), QStringList{});
+    }
+
+    void deleteWithAHeaderOrNothingSelected() {
+        const std::int32_t id = addEntry("Keep", dayOf(2026, 12, 7));
+        open();
+        selectGridRow(1); // the day header
+        pane().CalDeleteClick();
+        QVERIFY(env->messages.shown.empty());
+        pane().CalendarView->clearSelection();
+        pane().CalDeleteClick();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
+        QVERIFY(LoadEntry({}, id).has_value());
+        selectGridRow(gridRowOf("Keep"));
+        QTest::keyClick(pane().CalendarView, Qt::Key_Delete);
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete item 'Keep' ?"));
+        QVERIFY(!LoadEntry({}, id).has_value());
+    }
+
+    void theFileAndAddressCellsDoWhatTheySay() {
+        Contact ann;
+        ann.name = "Ann";
+        AddContact({}, ann, env->clock, 1);
+        Contact bob;
+        bob.name = "Bob";
+        const std::int32_t bobId = AddContact({}, bob, env->clock, 1).id;
+        addEntry("Meeting", dayOf(2026, 12, 7), bobId, "/home/me/agenda.odt");
+        open();
+        const int row = gridRowOf("Meeting");
+        clickCell(row, 3);
+        QVERIFY(env->shell.opened.empty());
+        clickCell(row, 4);
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QCOMPARE(env->shell.opened[0], QUrl::fromLocalFile(QStringLiteral("/home/me/agenda.odt")));
+        clickCell(row, 5);
+        const Contact* focused = form->addressPane->focusedContact();
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->name, std::string("Bob"));
+        QCOMPARE(form->addressPane->AddressView->selectionModel()->selectedRows().size(), 1);
+    }
+
+    void aDroppedContactAsksForALinkedEntry() {
+        open();
+        QSignalSpy spy(form.get(), &TMainForm::editorRequested);
+        QMimeData mime;
+        mime.setData(QString::fromLatin1(AddressPane::kContactMimeType), "4");
+        QWidget* viewport = pane().CalendarView->viewport();
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 15);
+        QCOMPARE(form->findState.address, FindMatch::Match);
+
+        QMimeData text;
+        text.setText(QStringLiteral("not a contact"));
+        QDragEnterEvent other(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &other);
+        QVERIFY(!other.isAccepted());
+    }
+
+    void datePickerPagesClearsAndCancels() {
+        TDateForm picker;
+        picker.Kalendar->setSelectedDate(QDate(2026, 1, 15));
+        picker.Kalendar->setCurrentPage(2026, 1);
+        picker.PrevMonthClick();
+        QCOMPARE(picker.Naslov->text(), QStringLiteral("December 2025"));
+        QCOMPARE(picker.Kalendar->selectedDate(), QDate(2025, 12, 28));
+        picker.NextMonthClick();
+        picker.NextMonthClick();
+        QCOMPARE(picker.Naslov->text(), QStringLiteral("February 2026"));
+        picker.OKButtonClick();
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+        QCOMPARE(std::tuple(picker.year, picker.month, picker.day), std::tuple(2026, 2, 28));
+
+        TDateForm cleared;
+        QTimer::singleShot(0, &cleared, [&] { cleared.ClearButton->click(); });
+        QCOMPARE(cleared.exec(), int(QDialog::Accepted));
+        QCOMPARE(cleared.day, 0);
+
+        TDateForm cancelled;
+        QTimer::singleShot(0, &cancelled, [&] { cancelled.CancelButton->click(); });
+        QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
+    }
+
+    void timePickerListsSlotsFromMidnightShowingNineFirst() {
+        TTimeForm picker(30);
+        picker.show();
+        QCOMPARE(picker.TimeBox->count(), 48);
+        QCOMPARE(picker.TimeBox->item(47)->text(), QStringLiteral("23:30"));
+        QCOMPARE(picker.TimeBox->currentItem()->text(), QStringLiteral("00:00"));
+        QTRY_COMPARE(picker.TimeBox->itemAt(5, 5)->text(), QStringLiteral("09:00"));
+        picker.TimeBox->setCurrentRow(21);
+        picker.OKButtonClick();
+        QCOMPARE(picker.time, QStringLiteral("10:30"));
+        QCOMPARE(picker.result(), int(QDialog::Accepted));
+
+        TTimeForm odd(20);
+        odd.show();
+        QCOMPARE(odd.TimeBox->count(), 96);
+        odd.Button1Click();
+        QCOMPARE(odd.time, QString());
+        QCOMPARE(odd.result(), int(QDialog::Accepted));
+    }
+
+    void typeDialogAcceptsWithEnter() {
+        TTypeForm dialog(QStringLiteral("Work"));
+        QCOMPARE(dialog.TypeEdit->text(), QStringLiteral("Work"));
+        QTimer::singleShot(0, &dialog, [&] {
+            dialog.TypeEdit->setText(QStringLiteral("Private"));
+            QTest::keyClick(dialog.TypeEdit, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.name(), QStringLiteral("Private"));
+
+        TTypeForm cancelled;
+        QTimer::singleShot(0, &cancelled, [&] { QTest::keyClick(&cancelled, Qt::Key_Escape); });
+        QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
+    }
+};
+
+QTEST_MAIN(CalendarPaneTest)
+#include "CalendarPaneTest.moc"
