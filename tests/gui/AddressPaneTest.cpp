@@ -29,7 +29,6 @@ class AddressPaneTest : public QObject {
 private:
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<TMainForm> form;
-    QString startDir;
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
@@ -74,9 +73,6 @@ private:
 private slots:
     void init() {
         env = std::make_unique<FakeEnvironment>();
-        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
-        startDir = QDir::currentPath();
-        QDir::setCurrent(env->data.path());
         for (const char* name : {"Mary", "bob", "martin", "Ann", "MARGIT"}) {
             addContact(name);
         }
@@ -84,7 +80,6 @@ private slots:
 
     void cleanup() {
         form.reset();
-        QDir::setCurrent(startDir);
         env.reset();
     }
 

@@ -1,7 +1,7 @@
+#include "calendar/CalendarPane.h"
 #include "FakeServices.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
-#include "calendar/CalendarPane.h"
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "calendar/TypeForm.h"
@@ -32,7 +32,6 @@ class CalendarPaneTest : public QObject {
 private:
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<TMainForm> form;
-    QString startDir;
 
     static DayNumber dayOf(int y, int m, int d) { return dayNumberFromCivil({y, m, d}); }
 
@@ -88,19 +87,15 @@ private:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
 
-    QAction* action(const char* name) { return form->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* action(const char* name) {
+        return form->findChild<QAction*>(QString::fromLatin1(name));
+    }
 
 private slots:
-    void init() {
-        env = std::make_unique<FakeEnvironment>();
-        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
-        startDir = QDir::currentPath();
-        QDir::setCurrent(env->data.path());
-    }
+    void init() { env = std::make_unique<FakeEnvironment>(); }
 
     void cleanup() {
         form.reset();
-        QDir::setCurrent(startDir);
         env.reset();
     }
 

@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "support/FixedClock.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -63,11 +64,18 @@ public:
     std::vector<QUrl> opened;
 };
 
-// Fakes for every seam, a settings file and a data directory of the test's own.
+// Fakes for every seam, and a settings file and a data directory of the test's own: the
+// environment points XDG_CONFIG_HOME at its settings and works in its data directory for
+// its lifetime.
 struct FakeEnvironment {
     FakeEnvironment()
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
-          services{clock, messages, tray, shell, locale, trevik::SettingsFile(configPath())} {}
+          services{clock, messages, tray, shell, locale, trevik::SettingsFile(configPath())},
+          startDir(QDir::currentPath()) {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QDir::setCurrent(data.path());
+    }
+    ~FakeEnvironment() { QDir::setCurrent(startDir); }
 
     std::filesystem::path configPath() const {
         return std::filesystem::path(config.path().toStdString()) / "Trevik.Ini";
@@ -82,4 +90,5 @@ struct FakeEnvironment {
     FakeShellOpener shell;
     trevik::EnglishLocale locale;
     Services services;
+    QString startDir;
 };

@@ -21,7 +21,6 @@ class MainFormTest : public QObject {
 
 private:
     std::unique_ptr<FakeEnvironment> env;
-    QString startDir;
 
     QAction* action(TMainForm& form, const char* name) {
         auto* found = form.findChild<QAction*>(QString::fromLatin1(name));
@@ -34,17 +33,9 @@ private:
     void writeSettings(const std::string& text) { std::ofstream(env->configPath()) << text; }
 
 private slots:
-    void init() {
-        env = std::make_unique<FakeEnvironment>();
-        qputenv("XDG_CONFIG_HOME", env->config.path().toLocal8Bit());
-        startDir = QDir::currentPath();
-        QDir::setCurrent(env->data.path());
-    }
+    void init() { env = std::make_unique<FakeEnvironment>(); }
 
-    void cleanup() {
-        QDir::setCurrent(startDir);
-        env.reset();
-    }
+    void cleanup() { env.reset(); }
 
     void theUidIsMadeAtTheFirstStartAndKeptAfterwards() {
         {

@@ -30,6 +30,19 @@ inline std::string ReferenceTypeNameText(const std::filesystem::path& dir, std::
     return set.code == id ? set.name : std::string();
 }
 
+inline CalendarRow ReferenceEntryRow(const CalendarEntry& entry, const std::filesystem::path& dir) {
+    CalendarRow row;
+    row.recordId = std::uint32_t(entry.id);
+    row.typeName = ReferenceTypeNameText(dir, entry.type);
+    row.timeText = TimeText(entry.timeFrom);
+    row.comment = entry.comment;
+    row.addressMark = entry.addressLink != -1 ? 'A' : ' ';
+    row.addressId = entry.addressLink;
+    row.fileMark = entry.fileLink.empty() ? ' ' : 'F';
+    row.fileLink = entry.fileLink;
+    return row;
+}
+
 inline int ReferenceMinutes(const std::string& text) {
     const auto colon = text.find(':');
     return std::stoi(text.substr(0, colon)) * 60 + std::stoi(text.substr(colon + 1));
@@ -78,15 +91,7 @@ inline void ReferenceBuildDay(CalendarRowList& rows, DayNumber day, bool clearFi
     while (!set.AtEnd()) {
         CalendarEntry entry = set;
         if (OccursOn(entry, day, context)) {
-            CalendarRow row;
-            row.recordId = std::uint32_t(entry.id);
-            row.typeName = ReferenceTypeNameText(dir, entry.type);
-            row.timeText = TimeText(entry.timeFrom);
-            row.comment = entry.comment;
-            row.addressMark = entry.addressLink != -1 ? 'A' : ' ';
-            row.addressId = entry.addressLink;
-            row.fileMark = entry.fileLink.empty() ? ' ' : 'F';
-            row.fileLink = entry.fileLink;
+            const CalendarRow row = ReferenceEntryRow(entry, dir);
             if (context.viewCode == kAnniversaryView) {
                 if (entry.repeat == kRepeatYearly) {
                     rows.append(row);
@@ -162,16 +167,7 @@ inline CalendarBuild ReferenceBuildCalendarView(CalendarRowList& rows, DayNumber
         while (!set.AtEnd()) {
             CalendarEntry entry = set;
             if (OccursOn(entry, today, context) && entry.type == kToDoType) {
-                CalendarRow row;
-                row.recordId = std::uint32_t(entry.id);
-                row.typeName = ReferenceTypeNameText(dir, entry.type);
-                row.timeText = TimeText(entry.timeFrom);
-                row.comment = entry.comment;
-                row.addressMark = entry.addressLink != -1 ? 'A' : ' ';
-                row.addressId = entry.addressLink;
-                row.fileMark = entry.fileLink.empty() ? ' ' : 'F';
-                row.fileLink = entry.fileLink;
-                rows.append(row);
+                rows.append(ReferenceEntryRow(entry, dir));
             }
             set.Next();
         }

@@ -12,8 +12,7 @@ std::vector<std::string> TimeSlots(int intervalMinutes) {
     std::vector<std::string> slots;
     for (int i = 0; i < 24 * perHour; ++i) {
         char text[8];
-        std::snprintf(text, sizeof text, "%02d:%02d", i / perHour,
-                      (i % perHour) * intervalMinutes);
+        std::snprintf(text, sizeof text, "%02d:%02d", i / perHour, (i % perHour) * intervalMinutes);
         slots.emplace_back(text);
     }
     return slots;

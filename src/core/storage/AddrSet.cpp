@@ -1,10 +1,8 @@
 #include "storage/AddrSet.h"
 
 #include "common/LittleEndian.h"
-#include "common/SameBits.h"
 #include "common/TextField.h"
-
-#include <algorithm>
+#include "storage/StampedRecords.h"
 
 namespace trevik {
 
@@ -50,29 +48,15 @@ void AddrSet::BeforeWrite() {
 }
 
 std::int32_t AddrSet::FindById(std::int32_t wanted) {
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        if (id == wanted) {
-            return position();
-        }
-    }
-    return 0;
+    return FindStampedById(*this, wanted);
 }
 
 std::int32_t AddrSet::NextId() {
-    std::int32_t largest = 0;
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        largest = std::max(largest, id);
-    }
-    return largest;
+    return LargestId(*this, 0);
 }
 
 std::int32_t AddrSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        if (sameBits(created, wantedCreated) && originUid == wantedOrigin) {
-            return position();
-        }
-    }
-    return -1;
+    return FindStampedByOrigin(*this, wantedCreated, wantedOrigin);
 }
 
 } // namespace trevik

@@ -1,10 +1,8 @@
 #include "storage/CalSet.h"
 
 #include "common/LittleEndian.h"
-#include "common/SameBits.h"
 #include "common/TextField.h"
-
-#include <algorithm>
+#include "storage/StampedRecords.h"
 
 namespace trevik {
 
@@ -57,29 +55,15 @@ void CalSet::BeforeWrite() {
 }
 
 std::int32_t CalSet::FindById(std::int32_t wanted) {
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        if (id == wanted) {
-            return position();
-        }
-    }
-    return 0;
+    return FindStampedById(*this, wanted);
 }
 
 std::int32_t CalSet::NextId() {
-    std::int32_t largest = count();
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        largest = std::max(largest, id);
-    }
-    return largest;
+    return LargestId(*this, count());
 }
 
 std::int32_t CalSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    for (bool more = BeginScan(); more && !AtEnd(); Next()) {
-        if (sameBits(created, wantedCreated) && originUid == wantedOrigin) {
-            return position();
-        }
-    }
-    return -1;
+    return FindStampedByOrigin(*this, wantedCreated, wantedOrigin);
 }
 
 } // namespace trevik

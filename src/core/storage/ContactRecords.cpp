@@ -1,5 +1,7 @@
 #include "storage/ContactRecords.h"
 
+#include "storage/StampedRecords.h"
+
 namespace trevik {
 
 namespace {
@@ -20,53 +22,20 @@ void copyTexts(Contact& to, const Contact& from) {
 
 RecordResult AddContact(const std::filesystem::path& directory, const Contact& texts,
                         const Clock& clock, std::int32_t installationUid) {
-    AddrSet set(directory);
-    set.Open();
-    const std::int32_t id = set.NextId() + 1;
-    set.NewRecord();
-    copyTexts(set, texts);
-    set.id = id;
-    set.updated = NowToSecond(clock);
-    set.originUid = installationUid;
-    set.created = clock.now();
-    set.Write();
-    return {id, true, set.lastError()};
+    return AddStamped<AddrSet>(directory, texts, copyTexts, clock, installationUid);
 }
 
 RecordResult ChangeContact(const std::filesystem::path& directory, const Contact& contact,
                            const Clock& clock) {
-    AddrSet set(directory);
-    set.Open();
-    const std::int32_t position = set.FindById(contact.id);
-    if (position == 0) {
-        return {contact.id, false, set.lastError()};
-    }
-    set.GoTo(position);
-    set.BeginEdit();
-    copyTexts(set, contact);
-    set.updated = NowToSecond(clock);
-    set.Write();
-    return {contact.id, true, set.lastError()};
+    return ChangeStamped<AddrSet>(directory, contact, copyTexts, clock);
 }
 
 RecordResult DeleteContact(const std::filesystem::path& directory, std::int32_t id) {
-    AddrSet set(directory);
-    set.Open();
-    const std::int32_t position = set.FindById(id);
-    if (position == 0) {
-        return {id, false, set.lastError()};
-    }
-    set.Delete(position);
-    return {id, true, set.lastError()};
+    return DeleteStamped<AddrSet>(directory, id);
 }
 
 std::optional<Contact> LoadContact(const std::filesystem::path& directory, std::int32_t id) {
-    AddrSet set(directory);
-    set.Open();
-    if (set.FindById(id) == 0) {
-        return std::nullopt;
-    }
-    return static_cast<const Contact&>(set);
+    return LoadStamped<AddrSet, Contact>(directory, id);
 }
 
 } // namespace trevik

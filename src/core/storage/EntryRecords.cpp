@@ -1,5 +1,7 @@
 #include "storage/EntryRecords.h"
 
+#include "storage/StampedRecords.h"
+
 namespace trevik {
 
 namespace {
@@ -21,53 +23,21 @@ void copyFields(CalendarEntry& to, const CalendarEntry& from) {
 
 RecordResult AddEntry(const std::filesystem::path& directory, const CalendarEntry& fields,
                       const Clock& clock, std::int32_t installationUid) {
-    CalSet set(directory);
-    set.Open();
-    const std::int32_t id = set.NextId() + 1;
-    set.NewRecord();
-    copyFields(set, fields);
-    set.id = id;
-    set.updated = NowToSecond(clock);
-    set.originUid = installationUid;
-    set.created = clock.now();
-    set.Write();
-    return {id, true, set.lastError()};
+    return AddStamped<CalSet>(directory, fields, copyFields, clock, installationUid);
 }
 
 RecordResult ChangeEntry(const std::filesystem::path& directory, const CalendarEntry& entry,
                          const Clock& clock) {
-    CalSet set(directory);
-    set.Open();
-    const std::int32_t position = set.FindById(entry.id);
-    if (position == 0) {
-        return {entry.id, false, set.lastError()};
-    }
-    set.GoTo(position);
-    set.BeginEdit();
-    copyFields(set, entry);
-    set.updated = NowToSecond(clock);
-    set.Write();
-    return {entry.id, true, set.lastError()};
+    return ChangeStamped<CalSet>(directory, entry, copyFields, clock);
 }
 
 RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id) {
-    CalSet set(directory);
-    set.Open();
-    const std::int32_t position = set.FindById(id);
-    if (position == 0) {
-        return {id, false, set.lastError()};
-    }
-    set.Delete(position);
-    return {id, true, set.lastError()};
+    // The recycle bin's copy of the entry (AddCalendarToBin) is taken before it goes.
+    return DeleteStamped<CalSet>(directory, id);
 }
 
 std::optional<CalendarEntry> LoadEntry(const std::filesystem::path& directory, std::int32_t id) {
-    CalSet set(directory);
-    set.Open();
-    if (set.FindById(id) == 0) {
-        return std::nullopt;
-    }
-    return static_cast<const CalendarEntry&>(set);
+    return LoadStamped<CalSet, CalendarEntry>(directory, id);
 }
 
 } // namespace trevik

@@ -43,6 +43,9 @@ public:
     void BeginEdit();
     void Write();
     void Delete(std::int32_t n);
+    // Starts a lookup scan at record 1. An empty file is not touched, so its position stays
+    // where it was (0 on a fresh file) and a record appended afterwards is not current.
+    bool BeginScan();
 
     std::int32_t count() const { return count_; }
     std::int32_t position() const { return position_; }
@@ -59,10 +62,6 @@ protected:
     virtual void BeforeWrite() {}
     // Runs after the rewritten file is complete on disk and before it replaces the data file.
     virtual void BeforeReplace() {}
-
-    // Starts a lookup scan at record 1. An empty file is not touched, so its position stays
-    // where it was (0 on a fresh file) and a record appended afterwards is not current.
-    bool BeginScan();
 
     std::uint8_t* buffer() { return buffer_.data(); }
     const std::uint8_t* buffer() const { return buffer_.data(); }

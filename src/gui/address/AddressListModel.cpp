@@ -45,7 +45,10 @@ QVariant AddressListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
-    return fromStored(trevik::AddressColumnText(contact(index.row()), index.column()));
+    // One line per contact: the postal address and notes show their line breaks as blanks.
+    QString text = fromStored(trevik::AddressColumnText(contact(index.row()), index.column()));
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QVariant AddressListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -11,9 +11,9 @@
 namespace {
 
 // The title always names the month in English, whatever the desktop's language.
-const char* const kEnglishMonths[] = {"January", "February", "March",     "April",
-                                      "May",     "June",     "July",      "August",
-                                      "September", "October", "November", "December"};
+const char* const kEnglishMonths[] = {"January",   "February", "March",    "April",
+                                      "May",       "June",     "July",     "August",
+                                      "September", "October",  "November", "December"};
 
 } // namespace
 
