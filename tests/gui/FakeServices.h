@@ -64,13 +64,61 @@ public:
     std::vector<QUrl> opened;
 };
 
+// Answers the open-file dialog as scripted: the next path, or cancel when none is left.
+class FakeFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> openFile(QWidget*, const OpenFileRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const QString path = answers.front();
+        answers.pop_front();
+        return path;
+    }
+    std::deque<QString> answers;
+    std::vector<OpenFileRequest> requests;
+};
+
+// Counts plays; the test ends a playback with finish().
+class FakeSoundPlayer final : public SoundPlayer {
+public:
+    void setFileName(const QString& path) override { fileName = path; }
+    void open() override { ++opens; }
+    void notifyAtEnd() override { notifyPending = true; }
+    void play() override { ++plays; }
+    void close() override { ++closes; }
+    void finish() {
+        if (notifyPending) {
+            notifyPending = false;
+            emit notified();
+        }
+    }
+    QString fileName;
+    int opens = 0;
+    int plays = 0;
+    int closes = 0;
+    bool notifyPending = false;
+};
+
+class FakeSoundPlayers final : public SoundPlayers {
+public:
+    std::unique_ptr<SoundPlayer> create() override {
+        auto player = std::make_unique<FakeSoundPlayer>();
+        created.push_back(player.get());
+        return player;
+    }
+    std::vector<FakeSoundPlayer*> created;
+};
+
 // Fakes for every seam, and a settings file and a data directory of the test's own: the
 // environment points XDG_CONFIG_HOME at its settings and works in its data directory for
 // its lifetime.
 struct FakeEnvironment {
     FakeEnvironment()
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
-          services{clock, messages, tray, shell, locale, trevik::SettingsFile(configPath())},
+          services{clock, messages, tray,   shell,
+                   files, sounds,   locale, trevik::SettingsFile(configPath())},
           startDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir::setCurrent(data.path());
@@ -88,6 +136,8 @@ struct FakeEnvironment {
     FakeMessageBoxes messages;
     FakeTrayIcon tray;
     FakeShellOpener shell;
+    FakeFileDialogs files;
+    FakeSoundPlayers sounds;
     trevik::EnglishLocale locale;
     Services services;
     QString startDir;

@@ -198,13 +198,13 @@ private slots:
 
     void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
         TMainForm form(env->services, {});
-        for (const char* name : {"MainExit", "MainCloseTray", "MainAbout", "MainHelp", "TrayOpen",
-                                 "TrayToday", "TrayExit"}) {
+        for (const char* name : {"MainExit", "MainCloseTray", "MainAbout", "MainHelp", "MainNew",
+                                 "MainEdit", "TrayOpen", "TrayToday", "TrayNew", "TrayExit"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
         for (const char* name :
-             {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner", "MainNotes", "MainNew",
-              "MainTimer", "TrayNew", "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
+             {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner", "MainNotes", "MainTimer",
+              "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(!action(form, "MainSelectAll")->isVisible());

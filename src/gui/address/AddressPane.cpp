@@ -4,6 +4,7 @@
 #include "address/AddressList.h"
 #include "address/AddressListModel.h"
 #include "app/MainForm.h"
+#include "editor/EditorSetup.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 
@@ -114,10 +115,11 @@ void AddressPane::buildButtons(QWidget* parent) {
     AddrSearch = button("AddrSearch", "Search");
     AddrView = button("AddrView", "View ");
     TMainForm::SetDefaultButton(AddrNew, true);
-    // The entry editor and the search dialog are not built yet.
-    AddrNew->setEnabled(false);
-    AddrEdit->setEnabled(false);
-    AddrSearch->setEnabled(false);
+    AddrSearch->setEnabled(false); // the search dialog is not built yet
+    connect(AddrNew, &QPushButton::clicked, this,
+            [this] { main_.OpenEditorFor(Pane::Address, FindMatch::NoMatch, kNewContactMode); });
+    connect(AddrEdit, &QPushButton::clicked, this,
+            [this] { main_.OpenEditorFor(Pane::Address, FindMatch::Match, kEditContactMode); });
     connect(AddrDelete, &QPushButton::clicked, this, &AddressPane::AddrDeleteClick);
     connect(AddrView, &QPushButton::clicked, this, &AddressPane::AddrViewClick);
 
@@ -190,6 +192,10 @@ int AddressPane::firstSelectedRow() const {
         }
     }
     return first;
+}
+
+const Contact& AddressPane::contactAt(int row) const {
+    return model_->contact(row);
 }
 
 const Contact* AddressPane::focusedContact() const {
@@ -366,7 +372,7 @@ bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
             AddressView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (index.isValid()) {
             selectOnly(index.row());
-            main_.OpenEditorFor(Pane::Address, FindMatch::Match, 12);
+            main_.OpenEditorFor(Pane::Address, FindMatch::Match, kEditContactMode);
         }
         return true;
     }

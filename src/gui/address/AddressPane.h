@@ -62,6 +62,7 @@ public:
     void SelectContact(std::int32_t id);
 
     int firstSelectedRow() const;
+    const trevik::Contact& contactAt(int row) const;
     // The contact the keyboard focus is on, or null.
     const trevik::Contact* focusedContact() const;
     int rowCount() const;

@@ -5,7 +5,9 @@
 #include "app/Artwork.h"
 #include "app/HelpFile.h"
 #include "calendar/CalendarPane.h"
+#include "editor/AddNewForm.h"
 #include "platform/Services.h"
+#include "platform/StoredText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -192,6 +194,10 @@ void TMainForm::TrayTodayClick() {
     RebuildCalendar();
 }
 
+void TMainForm::TrayNewClick() {
+    OpenEditor(kFindBarMode);
+}
+
 void TMainForm::TrayExitClick() {
     MainExitClick();
 }
@@ -203,7 +209,42 @@ void TMainForm::RebuildCalendar() {
 }
 
 void TMainForm::OpenEditor(int mode) {
-    emit editorRequested(mode);
+    EditorRequest request;
+    request.mode = mode;
+    request.addressMatch = findState.address == FindMatch::Match;
+    request.calendarMatch = findState.calendar == FindMatch::Match;
+    request.findText = toStored(FindEdit->text());
+    if (const int row = addressPane->firstSelectedRow(); row >= 0) {
+        request.selectedContactId = addressPane->contactAt(row).id;
+    }
+    request.selectedRow = calendarPane->selection();
+    const EditorSetup setup = PrepareEditor({}, request);
+    switch (setup.outcome) {
+    case EditorSetup::NoContactSelected:
+        services_.messages.show(this, QStringLiteral("No items selected"), QStringLiteral("Error"),
+                                MessageButtons::Ok, MessageIcon::None);
+        return;
+    case EditorSetup::NoEntrySelected:
+        services_.messages.show(this, QStringLiteral("No items selected"), QString(),
+                                MessageButtons::Ok, MessageIcon::None);
+        return;
+    case EditorSetup::Nothing:
+        return;
+    case EditorSetup::Open:
+        break;
+    }
+    TAddNewForm editor(services_, display.timeInterval, installationUid, this);
+    editor.Prepare(setup);
+    if (editor.exec() != QDialog::Accepted) {
+        FindEdit->setFocus();
+        return;
+    }
+    if (setup.findCase == 1) {
+        FindEditChange();
+    } else {
+        addressPane->ApplyAddressColumns();
+    }
+    RebuildCalendar();
 }
 
 void TMainForm::OpenEditorFor(Pane pane, FindMatch match, int mode) {

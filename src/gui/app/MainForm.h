@@ -52,6 +52,9 @@ public:
     void MainCloseClick();
 
     // Commands routed by the pane that last had the focus.
+    void MainNewClick();
+    void MainEditClick();
+    void MainOKClick();
     void MainDeleteClick();
     void MainEmailClick();
     void MainWWWClick();
@@ -68,6 +71,7 @@ public:
     // Tray menu.
     void TrayOpenClick();
     void TrayTodayClick();
+    void TrayNewClick();
     void TrayExitClick();
 
     // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
@@ -112,8 +116,6 @@ signals:
     void exitRequested();
     // An exchange file named on the command line waits for the update dialog.
     void exchangeFileRequested(const QString& path);
-    // The entry editor is asked for, in this mode, with findState as it stands.
-    void editorRequested(int mode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

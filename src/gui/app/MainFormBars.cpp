@@ -100,7 +100,7 @@ void TMainForm::buildFindBar() {
     MainOK = findBarButton(FindBar, "MainOK", "OK");
     WWW = findBarButton(FindBar, "WWW", "WWW");
     MainClose = findBarButton(FindBar, "MainClose", "Close");
-    MainOK->setEnabled(false); // the entry editor is not built yet
+    connect(MainOK, &QPushButton::clicked, this, &TMainForm::MainOKClick);
     FindLabel->move(17, 16);
     FindEdit->setGeometry(80, 11, 277, 25);
     MainOK->setGeometry(369, 8, 92, 31);
@@ -176,8 +176,8 @@ void TMainForm::buildMainMenu() {
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
     addCommands(this, tools,
-                {{"MainNew", "New entry"},
-                 {"MainEdit", "Edit entry"},
+                {{"MainNew", "New entry", &TMainForm::MainNewClick},
+                 {"MainEdit", "Edit entry", &TMainForm::MainEditClick},
                  {"MainDelete", "Delete entry", &TMainForm::MainDeleteClick},
                  {"MainEmail", "Send email", &TMainForm::MainEmailClick},
                  {"MainWWW", "Goto WWW address", &TMainForm::MainWWWClick},
@@ -259,8 +259,8 @@ void TMainForm::buildContextMenu() {
     connect(selectAll, &QAction::triggered, addressPane, &AddressPane::SelectAll);
     RightContext->addSeparator();
     addCommands(this, RightContext,
-                {{"ContextNew", "&New"},
-                 {"ContextEdit", "&Edit"},
+                {{"ContextNew", "&New", &TMainForm::MainNewClick},
+                 {"ContextEdit", "&Edit", &TMainForm::MainEditClick},
                  {"ContextDelete", "&Delete", &TMainForm::MainDeleteClick}});
     QAction* separator2 = RightContext->addSeparator();
     separator2->setObjectName(QStringLiteral("Separator2"));
@@ -284,7 +284,7 @@ void TMainForm::buildTrayMenu() {
     addCommands(this, TrayMenu,
                 {{"TrayOpen", "Open", &TMainForm::TrayOpenClick},
                  {"TrayToday", "Today", &TMainForm::TrayTodayClick},
-                 {"TrayNew", "New"}});
+                 {"TrayNew", "New", &TMainForm::TrayNewClick}});
     TrayMenu->addSeparator();
     addCommands(this, TrayMenu,
                 {{"TrayStopwatch", "Stopwatch"}, {"TrayTimer", "Timer"}, {"TrayNotes", "&Notes"}});

@@ -2,6 +2,7 @@
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
+#include "editor/EditorSetup.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "shell/ShellLinks.h"
@@ -33,6 +34,33 @@ void TMainForm::FindEditChange() {
 void TMainForm::FindEditKeyDown(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         FindEdit->clear();
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        OpenEditor(kEnterMode);
+    }
+    FindEdit->setFocus();
+}
+
+void TMainForm::MainOKClick() {
+    OpenEditor(kFindBarMode);
+}
+
+void TMainForm::MainNewClick() {
+    if (activePane == Pane::Address) {
+        findState.address = FindMatch::NoMatch;
+        OpenEditor(kNewContactMode);
+    } else {
+        findState.calendar = FindMatch::NoMatch;
+        OpenEditor(kNewEntryMode);
+    }
+}
+
+void TMainForm::MainEditClick() {
+    if (activePane == Pane::Address) {
+        findState.address = FindMatch::Match;
+        OpenEditor(kEditContactMode);
+    } else {
+        findState.calendar = FindMatch::Match;
+        OpenEditor(kEditEntryMode);
     }
 }
 

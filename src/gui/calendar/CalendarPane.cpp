@@ -74,9 +74,10 @@ void CalendarPane::buildButtons(QWidget* parent) {
     Today = button("Today", "T", QStringLiteral("Today"));
     CalRight = button("CalRight", ">", QStringLiteral("Forward"));
     TMainForm::SetDefaultButton(CalNew, true);
-    // The entry editor is not built yet.
-    CalNew->setEnabled(false);
-    CalEdit->setEnabled(false);
+    connect(CalNew, &QPushButton::clicked, this,
+            [this] { main_.OpenEditorFor(Pane::Calendar, FindMatch::NoMatch, kNewEntryMode); });
+    connect(CalEdit, &QPushButton::clicked, this,
+            [this] { main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode); });
     connect(CalDelete, &QPushButton::clicked, this, &CalendarPane::CalDeleteClick);
     connect(CalView, &QPushButton::clicked, this, &CalendarPane::CalViewClick);
     connect(CalLeft, &QPushButton::clicked, this, &CalendarPane::CalLeftClick);
@@ -250,6 +251,17 @@ void CalendarPane::CalViewClick() {
     CalViewMenu->popup(QPoint(QCursor::pos().x(), below.y()));
 }
 
+CalendarSelection CalendarPane::selection() const {
+    const CalendarRow* row = rowAt(selectedTopGridRow());
+    if (row == nullptr) {
+        return {};
+    }
+    if (row->isDayHeader) {
+        return {CalendarSelection::DayHeader, 0};
+    }
+    return {CalendarSelection::Entry, std::int32_t(row->recordId)};
+}
+
 const CalendarRowList& CalendarPane::rows() const {
     return model_->rows();
 }
@@ -319,7 +331,7 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
             const QModelIndex index =
                 CalendarView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             if (index.isValid()) {
-                main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, 14);
+                main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode);
                 return true;
             }
         }
@@ -343,7 +355,7 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
                 drop->acceptProposedAction();
                 // CalendarViewDragDrop: a new entry linked to the dropped contact.
                 main_.findState.address = FindMatch::Match;
-                main_.OpenEditor(15);
+                main_.OpenEditor(kDropMode);
             }
             return true;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/CalendarRows.h"
+#include "editor/EditorSetup.h"
 #include "settings/Settings.h"
 
 #include <QObject>
@@ -48,6 +49,8 @@ public:
     void CalViewClick();
 
     const trevik::CalendarRowList& rows() const;
+    // The top row of the grid's selection, as the entry editor takes it.
+    trevik::CalendarSelection selection() const;
     // The built row of a grid row (one-based), or null.
     const trevik::CalendarRow* rowAt(int gridRow) const;
     // (rows + fixed rows) x default row height: whether the grid needs its scroll bar.

@@ -1,4 +1,5 @@
 #include "platform/Services.h"
 
 SystemServices::SystemServices()
-    : services_{clock_, messages_, tray_, shell_, locale_, trevik::SettingsFile::standard()} {}
+    : services_{clock_, messages_, tray_,   shell_,
+                files_, sounds_,   locale_, trevik::SettingsFile::standard()} {}

@@ -2,8 +2,10 @@
 
 #include "common/Clock.h"
 #include "common/Locale.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpener.h"
+#include "platform/SoundPlayer.h"
 #include "platform/SystemLocale.h"
 #include "platform/TrayIcon.h"
 #include "settings/SettingsFile.h"
@@ -14,12 +16,15 @@ struct Services {
     MessageBoxes& messages;
     TrayIcon& tray;
     ShellOpener& shell;
+    FileDialogs& files;
+    SoundPlayers& sounds;
     const trevik::Locale& locale;
     trevik::SettingsFile settings;
 };
 
 // The real platform: the system clock, Qt's message boxes, the system tray, the desktop's
-// link handling and locale, and the settings file in the user's configuration directory.
+// link handling, file dialog, sound and locale, and the settings file in the user's configuration
+// directory.
 class SystemServices {
 public:
     SystemServices();
@@ -30,6 +35,8 @@ private:
     QtMessageBoxes messages_;
     SystemTrayIcon tray_;
     DesktopShellOpener shell_;
+    QtFileDialogs files_;
+    QtSoundPlayers sounds_;
     SystemLocale locale_;
     Services services_;
 };
