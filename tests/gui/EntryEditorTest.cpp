@@ -1,0 +1,359 @@
+#include "FakeServices.h"
+#include "address/AddressPane.h"
+#include "app/MainForm.h"
+#include "calendar/CalendarPane.h"
+#include "calendar/DateForm.h"
+#include "calendar/TimeForm.h"
+#include "editor/AddNewForm.h"
+#include "platform/QtSoundPlayer.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+#include "storage/TypeRecords.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <memory>
+
+using namespace trevik;
+
+class EntryEditorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+
+    std::unique_ptr<TAddNewForm> editor(const EditorSetup& setup = {}) {
+        auto form = std::make_unique<TAddNewForm>(env->services, 15, 4242);
+        form->Prepare(setup);
+        form->show();
+        return form;
+    }
+
+    static std::vector<unsigned char> fileBytes(const char* name) { return test::readBytes(name); }
+
+    // Runs `body` on the modal dialog of type T as soon as it shows.
+    template <typename T, typename Body> static void whenModal(Body body) {
+        QTimer::singleShot(0, [body] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            body(dialog);
+        });
+    }
+
+    static void writeWav(const std::string& path, int milliseconds) {
+        const std::uint32_t samples = std::uint32_t(8000 * milliseconds / 1000);
+        std::ofstream out(path, std::ios::binary);
+        const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+        const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+        out << "RIFF";
+        u32(36 + samples);
+        out << "WAVEfmt ";
+        u32(16);
+        u16(1);
+        u16(1);
+        u32(8000);
+        u32(8000);
+        u16(1);
+        u16(8);
+        out << "data";
+        u32(samples);
+        for (std::uint32_t i = 0; i < samples; ++i) {
+            out.put(char(128 + ((i / 10) % 2 ? 40 : -40)));
+        }
+    }
+
+private slots:
+    void init() { env = std::make_unique<FakeEnvironment>(); }
+    void cleanup() { env.reset(); }
+
+    void aNewContactAndALinkedNewEntryInOneUse() {
+        TMainForm main(env->services, {});
+        main.FindEdit->setText(QStringLiteral("Zoe"));
+        whenModal<TAddNewForm>([&](TAddNewForm* form) {
+            QCOMPARE(form->NameEdit->text(), QStringLiteral("Zoe"));
+            QCOMPARE(form->CommentEdit->toPlainText(), QStringLiteral("Zoe"));
+            QVERIFY(!form->SaveAddr->isEnabled());
+            QVERIFY(!form->SaveCal->isEnabled());
+            form->CommentEdit->setPlainText(QStringLiteral("Coffee with Zoe"));
+            form->SaveAddrAsNew->click();
+            QVERIFY(form->isVisible()); // a comment waits to be saved
+            QVERIFY(!form->SaveAddrAsNew->isEnabled());
+            QVERIFY(!form->SaveAddr->isEnabled());
+            form->Link->setChecked(true);
+            form->TimeFromEdit->setText(QStringLiteral("10:30"));
+            form->SaveCalAsNew->click();
+        });
+        main.MainOKClick();
+        // The first start wrote the sample contact as id 1.
+        const std::optional<Contact> zoe = LoadContact({}, 2);
+        QVERIFY(zoe.has_value());
+        QCOMPARE(zoe->name, std::string("Zoe"));
+        QCOMPARE(zoe->originUid, main.installationUid);
+        const std::optional<CalendarEntry> coffee = LoadEntry({}, 1);
+        QVERIFY(coffee.has_value());
+        QCOMPARE(coffee->comment, std::string("Coffee with Zoe"));
+        QCOMPARE(coffee->addressLink, zoe->id);
+        QCOMPARE(coffee->timeFrom, timeFraction({10, 30, 0, 0}));
+        QCOMPARE(coffee->dateFrom, dayNumberFromCivil({2026, 12, 7})); // a time alone: today
+        // Both panes show the new records: the list (still filtered by "Zoe") and today.
+        QCOMPARE(main.addressPane->rowCount(), 1);
+        QCOMPARE(main.addressPane->contactAt(0).name, std::string("Zoe"));
+        QCOMPARE(main.calendarPane->rows().at(2)->comment, std::string("Coffee with Zoe"));
+    }
+
+    void editingAnEntryWhoseTypeIsGone() {
+        AddType({}, "Work");
+        AddType({}, "Home");
+        CalendarEntry entry;
+        entry.comment = "Old type";
+        entry.type = 9;
+        entry.dateFrom = dayNumberFromCivil({2026, 12, 24});
+        const std::int32_t id = AddEntry({}, entry, env->clock, 1).id;
+        EditorSetup setup;
+        setup.findCase = 3;
+        setup.entry = LoadEntry({}, id);
+        auto form = editor(setup);
+        QCOMPARE(form->TypeCombo->count(), 2);
+        QCOMPARE(form->TypeCombo->currentIndex(), -1);
+        QVERIFY(form->SaveCal->isEnabled());
+        QCOMPARE(form->DateFromEdit->text(), QStringLiteral("24/12/2026"));
+        QCOMPARE(form->TypeOfData->text(), QStringLiteral("Date Entry"));
+        form->SaveCal->click();
+        QCOMPARE(LoadEntry({}, id)->type, std::int16_t(-1));
+        QCOMPARE(LoadEntry({}, id)->dateFrom, dayNumberFromCivil({2026, 12, 24}));
+    }
+
+    void aChosenTypeIsSavedAndSurvivesThePickers() {
+        AddType({}, "Work");
+        AddType({}, "Home");
+        auto form = editor();
+        form->CommentEdit->setPlainText(QStringLiteral("Typed"));
+        form->TypeCombo->setCurrentIndex(1);
+        emit form->TypeCombo->activated(1);
+        form->FormActivate(); // as after a picker closes
+        QCOMPARE(form->TypeCombo->currentIndex(), 1);
+        form->SaveCalAsNew->click();
+        QCOMPARE(LoadEntry({}, 1)->type, std::int16_t(2));
+    }
+
+    void aTimeThatDoesNotConvertStopsTheSave() {
+        CalendarEntry entry;
+        entry.comment = "keep";
+        AddEntry({}, entry, env->clock, 1);
+        const auto before = fileBytes("CALENDAR.TVD");
+        auto form = editor();
+        form->CommentEdit->setPlainText(QStringLiteral("Bad time"));
+        form->TimeFromEdit->setText(QStringLiteral("25:99"));
+        form->SaveCalAsNew->click();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("'25:99' is not a valid time"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(fileBytes("CALENDAR.TVD"), before);
+    }
+
+    void savesNeedANameAndAComment() {
+        auto form = editor();
+        form->SaveAddrAsNew->click();
+        form->SaveCalAsNew->click();
+        QCOMPARE(env->messages.shown.size(), std::size_t(2));
+        QCOMPARE(env->messages.shown[0].text, QStringLiteral("Enter all data"));
+        QCOMPARE(env->messages.shown[0].caption, QStringLiteral("Warning"));
+        QVERIFY(!QFile::exists(QStringLiteral("ADDRESS.TVD")) || fileBytes("ADDRESS.TVD").empty());
+        QVERIFY(form->isVisible());
+    }
+
+    void thePlannerKindDisablesTimesAndAlarm() {
+        auto form = editor();
+        QCOMPARE(form->TypeOfData->text(), QStringLiteral("To Do List"));
+        form->DateFromEdit->setText(QStringLiteral("01/12/2026"));
+        form->DateToEdit->setText(QStringLiteral("05/12/2026"));
+        QCOMPARE(form->TypeOfData->text(), QStringLiteral("Planner"));
+        QVERIFY(form->plannerMode);
+        for (QWidget* input : std::initializer_list<QWidget*>{form->TimeFromEdit, form->TimeToEdit,
+                                                              form->AlarmEdit, form->AlarmButton}) {
+            QVERIFY(!input->isEnabled());
+        }
+        form->DateToEdit->clear();
+        QCOMPARE(form->TypeOfData->text(), QStringLiteral("Date Entry"));
+        QVERIFY(form->TimeFromEdit->isEnabled());
+        QVERIFY(form->AlarmButton->isEnabled());
+        form->TimeFromEdit->setText(QStringLiteral("9:00"));
+        form->AlarmEdit->setText(QStringLiteral("8:45"));
+        QCOMPARE(form->TypeOfData->text(), QStringLiteral("Date and Time with Alarm"));
+    }
+
+    void anAlarmAloneGetsTodayOrTomorrow() {
+        auto form = editor(); // the clock reads 9:30
+        form->CommentEdit->setPlainText(QStringLiteral("early"));
+        form->AlarmEdit->setText(QStringLiteral("8:00"));
+        form->SaveCalAsNew->click();
+        QCOMPARE(LoadEntry({}, 1)->dateFrom, dayNumberFromCivil({2026, 12, 8}));
+        auto later = editor();
+        later->CommentEdit->setPlainText(QStringLiteral("late"));
+        later->AlarmEdit->setText(QStringLiteral("18:00"));
+        later->SaveCalAsNew->click();
+        QCOMPARE(LoadEntry({}, 2)->dateFrom, dayNumberFromCivil({2026, 12, 7}));
+        QCOMPARE(LoadEntry({}, 2)->alarm, timeFraction({18, 0, 0, 0}));
+    }
+
+    void aWrongDateIsRefused() {
+        auto form = editor();
+        form->DateFromEdit->setText(QStringLiteral("31/02/2026"));
+        form->DateFromExit();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Wrong date format, enter again"));
+        QCOMPARE(env->messages.shown.back().caption, QString());
+        QCOMPARE(form->DateFromEdit->text(), QString());
+    }
+
+    void linkingNeedsASavedContact() {
+        auto form = editor();
+        QFocusEvent in(QEvent::FocusIn);
+        QApplication::sendEvent(form->Link, &in);
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Save address first!"));
+        QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Error"));
+        form->Link->setChecked(true);
+        QVERIFY(!form->Link->isChecked());
+    }
+
+    void closeWithChangesAsksAndNoWritesNothing() {
+        auto form = editor();
+        form->NameEdit->setText(QStringLiteral("Unsaved"));
+        env->messages.answers = {MessageResult::Cancel};
+        form->Cancel->click();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Save changes?"));
+        QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Discard changes"));
+        QCOMPARE(env->messages.shown.back().buttons, MessageButtons::YesNoCancel);
+        QVERIFY(form->isVisible());
+        env->messages.answers = {MessageResult::No};
+        form->Cancel->click();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(form->result(), int(QDialog::Rejected));
+        QVERIFY(!LoadContact({}, 1).has_value());
+    }
+
+    void closeWithChangesAndYesSavesThem() {
+        auto form = editor();
+        form->NameEdit->setText(QStringLiteral("Kept"));
+        env->messages.answers = {MessageResult::Yes};
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QCOMPARE(LoadContact({}, 1)->name, std::string("Kept"));
+        QVERIFY(!LoadEntry({}, 1).has_value());
+    }
+
+    void editingAContactSavesItInPlace() {
+        Contact ann;
+        ann.name = "Ann";
+        ann.address = "1 Road\r\nTown";
+        const std::int32_t id = AddContact({}, ann, env->clock, 1).id;
+        EditorSetup setup;
+        setup.findCase = 2;
+        setup.contact = LoadContact({}, id);
+        auto form = editor(setup);
+        QCOMPARE(form->AddressEdit->toPlainText(), QStringLiteral("1 Road\nTown"));
+        QVERIFY(form->SaveAddr->isEnabled());
+        form->MobileEdit->setText(QStringLiteral("0170 1"));
+        form->SaveAddr->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        const Contact saved = *LoadContact({}, id);
+        QCOMPARE(saved.mobile, std::string("0170 1"));
+        QCOMPARE(saved.address, std::string("1 Road\r\nTown"));
+    }
+
+    void thePickersFillTheirBoxes() {
+        auto form = editor();
+        whenModal<TDateForm>([](TDateForm* picker) {
+            picker->Kalendar->setSelectedDate(QDate(2027, 3, 14));
+            picker->OKButton->click();
+        });
+        form->DateFromButton->click();
+        QCOMPARE(form->DateFromEdit->text(), QStringLiteral("14/03/2027"));
+        whenModal<TTimeForm>([](TTimeForm* picker) {
+            picker->TimeBox->setCurrentRow(38); // 09:30 in quarter hours
+            picker->OKButton->click();
+        });
+        form->TimeFromButton->click();
+        QCOMPARE(form->TimeFromEdit->text(), QStringLiteral("09:30"));
+        env->files.answers = {QStringLiteral("/home/me/plan.odt")};
+        form->FileLinkButton->click();
+        QCOMPARE(form->FileLinkEdit->text(), QStringLiteral("/home/me/plan.odt"));
+        QVERIFY(env->files.requests.back().fileMustExist);
+        QVERIFY(form->changed);
+        form->CommentEdit->setPlainText(QStringLiteral("picked"));
+        form->SaveCalAsNew->click();
+        const CalendarEntry saved = *LoadEntry({}, 1);
+        QCOMPARE(saved.dateFrom, dayNumberFromCivil({2027, 3, 14}));
+        QCOMPARE(saved.timeFrom, timeFraction({9, 30, 0, 0}));
+        QCOMPARE(saved.fileLink, std::string("/home/me/plan.odt"));
+    }
+
+    void memosStayWithinTheirFields() {
+        auto form = editor();
+        form->CommentEdit->setPlainText(QString(40, QLatin1Char('x')));
+        QCOMPARE(form->CommentEdit->toPlainText().size(), 30);
+        form->AddressEdit->setPlainText(QString(30, QLatin1Char('a')) + "\n" +
+                                        QString(30, QLatin1Char('b')));
+        QCOMPARE(form->AddressEdit->toPlainText().size(), 49); // with CR LF: 50 bytes
+        QCOMPARE(form->NameEdit->maxLength(), 30);
+        QCOMPARE(form->WWWEdit->maxLength(), 50);
+        QCOMPARE(form->FileLinkEdit->maxLength(), 65);
+    }
+
+    void oneNoticePerPlaybackFromTheFakePlayer() {
+        std::unique_ptr<SoundPlayer> player = env->services.sounds.create();
+        auto* fake = env->sounds.created.back();
+        QSignalSpy notices(player.get(), &SoundPlayer::notified);
+        player->setFileName(QStringLiteral("/sounds/bell.wav"));
+        player->open();
+        player->notifyAtEnd();
+        player->play();
+        fake->finish();
+        fake->finish();
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(fake->plays, 1);
+        QCOMPARE(fake->fileName, QStringLiteral("/sounds/bell.wav"));
+    }
+
+    void theRealPlayerEndsWithOneNoticeAndNeverHangs() {
+        test::TempDir dir;
+        const std::string wav = (dir / "beep.wav").string();
+        writeWav(wav, 300);
+        QtSoundPlayer player;
+        QSignalSpy notices(&player, &SoundPlayer::notified);
+        player.setFileName(QString::fromStdString(wav));
+        player.open();
+        player.notifyAtEnd();
+        player.play();
+        QVERIFY(notices.wait(15000));
+        QTest::qWait(300);
+        QCOMPARE(notices.count(), 1);
+        // Played again without asking for a notice: none comes.
+        player.play();
+        QTest::qWait(300);
+        QCOMPARE(notices.count(), 1);
+        player.close();
+
+        QtSoundPlayer missing;
+        QSignalSpy missingNotices(&missing, &SoundPlayer::notified);
+        missing.setFileName(QStringLiteral("/no/such/sound.wav"));
+        missing.open();
+        missing.notifyAtEnd();
+        missing.play();
+        QVERIFY(missingNotices.wait(15000));
+        QCOMPARE(missingNotices.count(), 1);
+    }
+};
+
+QTEST_MAIN(EntryEditorTest)
+#include "EntryEditorTest.moc"
