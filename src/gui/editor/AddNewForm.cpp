@@ -63,7 +63,7 @@ QPlainTextEdit* memo(QWidget* parent, const char* name, std::size_t width) {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setTabChangesFocus(true);
-    edit->setFixedHeight(48);
+    edit->setFixedHeight(42);
     limitMemo(edit, width);
     return edit;
 }
@@ -116,6 +116,7 @@ TAddNewForm::TAddNewForm(Services& services, int timeInterval, std::int32_t inst
 
 void TAddNewForm::buildAddressHalf(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(3);
     NameEdit = lineEdit(group, "NameEdit", 30);
     WorkEdit = lineEdit(group, "WorkEdit", 30);
     HomeEdit = lineEdit(group, "HomeEdit", 30);
@@ -165,12 +166,17 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     TimeToEdit = lineEdit(group, "TimeToEdit");
     AlarmEdit = lineEdit(group, "AlarmEdit");
     FileLinkEdit = lineEdit(group, "FileLinkEdit", 65);
+    grid->setVerticalSpacing(3);
     DateFromButton = button(group, "DateFromButton", QStringLiteral("..."));
     DateToButton = button(group, "DateToButton", QStringLiteral("..."));
     TimeFromButton = button(group, "TimeFromButton", QStringLiteral("..."));
     TimeToButton = button(group, "TimeToButton", QStringLiteral("..."));
     AlarmButton = button(group, "AlarmButton", QStringLiteral("..."));
     FileLinkButton = button(group, "FileLinkButton", QStringLiteral("..."));
+    for (QPushButton* picker : {DateFromButton, DateToButton, TimeFromButton, TimeToButton,
+                                AlarmButton, FileLinkButton}) {
+        picker->setFixedWidth(32);
+    }
     RepeatCombo = new QComboBox(group);
     RepeatCombo->setObjectName(QStringLiteral("RepeatCombo"));
     RepeatCombo->addItems({QStringLiteral("None"), QStringLiteral("Daily"),
@@ -192,6 +198,9 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     addRow(grid, 7, QStringLiteral("File Lin&k:"), FileLinkEdit, FileLinkButton);
     addRow(grid, 8, QStringLiteral("&Repeat rate:"), RepeatCombo);
     grid->addWidget(TypeOfData, 9, 1, 1, 2);
+    // Both end boxes are captioned "To:"; a screen reader needs to tell them apart.
+    DateToEdit->setAccessibleName(QStringLiteral("Date to"));
+    TimeToEdit->setAccessibleName(QStringLiteral("Time to"));
     SaveCal = button(group, "SaveCal", QStringLiteral("Save"));
     SaveCalAsNew = button(group, "SaveCalAsNew", QStringLiteral("Save as New"));
     auto* buttons = new QHBoxLayout;
