@@ -51,6 +51,19 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
     return listing;
 }
 
+std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter,
+                                  const Locale& locale) {
+    std::vector<Contact> contacts;
+    AddrSet set(directory);
+    set.Open();
+    for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
+        if (NameMatchesFilter(set.name, filter, locale)) {
+            contacts.push_back(static_cast<const Contact&>(set));
+        }
+    }
+    return contacts;
+}
+
 const std::string& AddressColumnText(const Contact& contact, int column) {
     switch (column) {
     case 0:

@@ -27,6 +27,11 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
                                  const Locale& locale, const Clock& clock,
                                  std::int32_t installationUid);
 
+// The contacts whose names start with `filter` in any letter case, in file order; an empty
+// filter lists all. Unlike the refill, a missing file gets no sample contact.
+std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter,
+                                  const Locale& locale);
+
 bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale);
 
 const std::string& AddressColumnText(const Contact& contact, int column);

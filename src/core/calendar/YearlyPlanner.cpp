@@ -1,0 +1,45 @@
+#include "calendar/YearlyPlanner.h"
+
+#include "calendar/CalendarView.h"
+
+#include <algorithm>
+
+namespace trevik {
+
+bool Covers(const CalendarEntry& entry, DayNumber day) {
+    return entry.dateFrom != kNoDate && entry.dateTo != kNoDate && entry.dateFrom <= day &&
+           day <= entry.dateTo;
+}
+
+std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year) {
+    const DayNumber first = dayNumberFromCivil({year, 1, 1});
+    const DayNumber last = dayNumberFromCivil({year, 12, 31});
+    std::vector<PlannerDay> days;
+    days.reserve(std::size_t(last - first + 1));
+    for (DayNumber day = first; day <= last; ++day) {
+        const CivilDate date = civilFromDayNumber(day);
+        days.push_back({date.month, date.day, {}, -1});
+    }
+    const TypeNames types = TypeNames::load(directory);
+    bool anyEntry = false;
+    ForEachEntry(directory, [&](const CalendarEntry& entry) {
+        anyEntry = true;
+        if (entry.dateFrom == kNoDate || entry.dateTo == kNoDate) {
+            return;
+        }
+        const std::string& type = types.TypeNameText(entry.type);
+        const char mark = type.empty() ? '#' : type.front();
+        for (DayNumber day = std::max(first, entry.dateFrom); day <= std::min(last, entry.dateTo);
+             ++day) {
+            PlannerDay& planner = days[std::size_t(day - first)];
+            planner.marks += mark;
+            planner.periodId = entry.id;
+        }
+    });
+    if (!anyEntry) {
+        days.clear();
+    }
+    return days;
+}
+
+} // namespace trevik

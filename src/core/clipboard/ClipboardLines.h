@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calendar/CalendarRows.h"
+#include "storage/AddrSet.h"
+
+#include <string>
+
+namespace trevik {
+
+// A contact as one clipboard line: the nine texts in the address list's column order,
+// separated by tabs and ended by a line feed. Every text travels whole, however long.
+std::string AddressLine(const Contact& contact);
+
+// A calendar grid row as one clipboard line: "time TAB type TAB comment TAB F TAB A" for an
+// entry, "TAB TAB day TAB" for a day header; `ending` closes the line.
+std::string CalendarLine(const CalendarRow& row, const char* ending = "\r\n");
+
+} // namespace trevik
