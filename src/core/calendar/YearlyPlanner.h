@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calendar/CalendarTexts.h"
-#include "storage/CalSet.h"
 #include "common/DateTime.h"
+#include "storage/CalSet.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -4,8 +4,8 @@ namespace trevik {
 
 std::string AddressLine(const Contact& c) {
     std::string line;
-    for (const std::string* text : {&c.name, &c.home, &c.work, &c.fax, &c.mobile, &c.email, &c.www,
-                                    &c.address}) {
+    for (const std::string* text :
+         {&c.name, &c.home, &c.work, &c.fax, &c.mobile, &c.email, &c.www, &c.address}) {
         line += *text;
         line += '\t';
     }

@@ -1,0 +1,35 @@
+// `trevik-cli view year` on the 50,000-entry diary, run in-process: reading, building and
+// printing the rows.
+#include "Cli.h"
+#include "Diary.h"
+#include "support/FixedClock.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+using namespace trevik;
+
+namespace {
+
+void CliViewYear(benchmark::State& state) {
+    const EnglishLocale locale;
+    test::FixedClock clock;
+    clock.set({2025, 6, 18}, {12, 0, 0, 0});
+    const std::vector<std::string> args = {"--data-dir", bench::diary().path().string(), "view",
+                                           "year", "2025-06-18"};
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        if (cli::RunCli(args, out, err, clock, locale) != 0) {
+            state.SkipWithError("trevik-cli failed");
+        }
+        bytes = out.str().size();
+    }
+    state.counters["output_bytes"] = double(bytes);
+}
+
+} // namespace
+
+BENCHMARK(CliViewYear)->Unit(benchmark::kMillisecond);

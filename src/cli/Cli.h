@@ -1,0 +1,18 @@
+#pragma once
+
+#include "common/Clock.h"
+#include "common/Locale.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace trevik::cli {
+
+// Runs `trevik-cli` with its arguments (without the program name). Returns the exit status:
+// 0 on success, 2 on bad input (with one line on `err` and no file changed), 1 when a file
+// could not be written.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const Clock& clock, const Locale& locale);
+
+} // namespace trevik::cli

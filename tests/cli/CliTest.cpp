@@ -1,0 +1,232 @@
+// trevik-cli run in-process on a temporary data directory and settings file.
+#include "Cli.h"
+#include "settings/Settings.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+#include "support/FixedClock.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace trevik;
+using trevik::test::TempDir;
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+struct CliFixture : ::testing::Test {
+    TempDir config;
+    TempDir data;
+    test::FixedClock clock;
+    EnglishLocale locale;
+
+    CliFixture() {
+        ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+        clock.set({2026, 12, 7}, {9, 30, 20, 0}); // a Monday
+    }
+
+    CliRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data-dir", data.path().string()});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::RunCli(args, out, err, clock, locale);
+        return {status, out.str(), err.str()};
+    }
+
+    std::string ok(std::vector<std::string> args) {
+        const CliRun r = run(std::move(args));
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return r.out;
+    }
+
+    void settings(const std::string& text) { test::writeBytes(config / "Trevik.Ini", text); }
+
+    // A small diary: a contact, a type, and entries of every kind in December 2026.
+    void diary() {
+        ok({"add-contact", "Anna", "--email", "anna@example.org"});
+        ok({"add-type", "Work"});
+        ok({"add-entry", "Dentist", "--date", "2026-12-07", "--time", "9:30", "--type", "1",
+            "--link", "1"});
+        ok({"add-entry", "Early call", "--date", "2026-12-07", "--time", "8:00"});
+        ok({"add-entry", "Gym", "--date", "2026-12-02", "--time", "18:00", "--repeat", "weekly"});
+        ok({"add-entry", "Holiday", "--date", "2026-12-10", "--to", "2026-12-12"});
+        ok({"add-entry", "Buy milk"});
+        ok({"add-entry", "Birthday", "--date", "1980-12-24", "--repeat", "yearly"});
+        ok({"add-entry", "Review", "--alarm", "9:30", "--file", "/home/me/review.odt"});
+    }
+};
+
+} // namespace
+
+TEST_F(CliFixture, AddCommandsPrintTheNewIdsAndStoreWhatTheEditorWould) {
+    EXPECT_EQ(ok({"add-contact", "Anna", "--home", "030 1", "--address", "Road 1"}), "1\n");
+    EXPECT_EQ(ok({"add-contact", "Bob"}), "2\n");
+    EXPECT_EQ(ok({"add-type", "Work"}), "1\n");
+    EXPECT_EQ(ok({"add-entry", "Timed", "--time", "10:00"}), "1\n");
+    EXPECT_EQ(ok({"add-entry", "Alarm", "--alarm", "8:00", "--repeat", "monthly", "--type", "1",
+                  "--link", "2"}),
+              "2\n");
+    const Contact anna = *LoadContact(data.path(), 1);
+    EXPECT_EQ(anna.home, "030 1");
+    EXPECT_EQ(anna.address, "Road 1");
+    const std::int32_t uid = SettingsFile(config / "Trevik.Ini").readInteger("Startup", "UID", 0);
+    EXPECT_NE(uid, 0);
+    EXPECT_EQ(anna.originUid, uid);
+    const CalendarEntry timed = *LoadEntry(data.path(), 1);
+    EXPECT_EQ(timed.dateFrom, dayNumberFromCivil({2026, 12, 7})); // a time alone: today
+    EXPECT_EQ(timed.repeat, kRepeatNone);
+    EXPECT_EQ(timed.type, -1);
+    const CalendarEntry alarm = *LoadEntry(data.path(), 2);
+    EXPECT_EQ(alarm.dateFrom, dayNumberFromCivil({2026, 12, 8})); // 8:00 has passed today
+    EXPECT_EQ(alarm.repeat, kRepeatMonthly);
+    EXPECT_EQ(alarm.type, 1);
+    EXPECT_EQ(alarm.addressLink, 2);
+}
+
+TEST_F(CliFixture, ContactsAndTypes) {
+    diary();
+    ok({"add-contact", "bob", "--address", "Line 1\nLine 2"});
+    EXPECT_EQ(ok({"contacts"}),
+              "Anna\t\t\t\t\tanna@example.org\t\t\t\nbob\t\t\t\t\t\t\tLine 1\nLine 2\t\n");
+    EXPECT_EQ(ok({"contacts", "B"}), "bob\t\t\t\t\t\t\tLine 1\nLine 2\t\n");
+    EXPECT_EQ(ok({"contacts", "x"}), "");
+    EXPECT_EQ(ok({"types"}), "1\tWork\n");
+}
+
+TEST_F(CliFixture, WeekViewWithRepeatsPeriodsAndToDoItems) {
+    diary();
+    EXPECT_EQ(ok({"view", "week", "2026-12-09"}),
+              "\t\tSun 6. Dec 2026.\t\n"
+              "\t\tMon 7. Dec 2026.\t\n"
+              "8:00\t\tEarly call\t \t \n"
+              "9:30\tWork\tDentist\t \tA\n"
+              "\tTo Do\tBuy milk\t \t \n"
+              "\t\tTue 8. Dec 2026.\t\n"
+              "\t\tReview\tF\t \n" // an alarm already past today: tomorrow
+              "\t\tWed 9. Dec 2026.\t\n"
+              "18:00\t\tGym\t \t \n"
+              "\t\tThu 10. Dec 2026.\t\n"
+              "\t\tHoliday\t \t \n"
+              "\t\tFri 11. Dec 2026.\t\n"
+              "\t\tHoliday\t \t \n"
+              "\t\tSat 12. Dec 2026.\t\n"
+              "\t\tHoliday\t \t \n");
+}
+
+TEST_F(CliFixture, PeriodsFollowThePeriodModeOfTheSettings) {
+    diary();
+    settings("[Display]\nDateEntryDisplayMode=1\n[Misc]\nWeekFormat=1\n");
+    const std::string week = ok({"view", "week", "2026-12-13"}); // a Sunday: Mon 7 .. Sun 13
+    EXPECT_EQ(week.substr(0, 20), "\t\tMon 7. Dec 2026.\t\n");
+    EXPECT_NE(week.find("Thu 10. Dec 2026.\t\n\t\tHoliday"), std::string::npos);
+    EXPECT_EQ(week.find("Fri 11. Dec 2026.\t\n\t\tHoliday"), std::string::npos);
+    EXPECT_NE(week.find("Sat 12. Dec 2026.\t\n\t\tHoliday"), std::string::npos);
+    settings("[Display]\nDateEntryDisplayMode=0\n");
+    EXPECT_EQ(ok({"view", "month", "2026-12-01"}).find("Holiday"), std::string::npos);
+    EXPECT_EQ(ok({"planner", "2026"}), "12-10\t#\t4\n12-11\t#\t4\n12-12\t#\t4\n");
+}
+
+TEST_F(CliFixture, MonthTodoAndAnniversaryViews) {
+    diary();
+    const std::string month = ok({"view", "month", "2026-12-31"});
+    EXPECT_EQ(month.substr(0, month.find("Mon 7.")),
+              "\t\tWed 2. Dec 2026.\t\n18:00\t\tGym\t \t \n\t\t");
+    EXPECT_NE(month.find("\t\tThu 24. Dec 2026.\t\n\t\tBirthday\t \t \n"), std::string::npos);
+    EXPECT_EQ(month.find("Tue 1. Dec"), std::string::npos); // empty days have no header
+    EXPECT_NE(month.find("Buy milk"), std::string::npos);   // today's to-do item
+    EXPECT_EQ(ok({"view", "todo"}), "\t\tTo Do view\t\n\tTo Do\tBuy milk\t \t \n");
+    EXPECT_EQ(ok({"view", "anniversaries", "1999-01-01"}),
+              "\t\tThu 24. Dec 2026.\t\n\t\tBirthday\t \t \n");
+    EXPECT_EQ(ok({"view", "day"}), "\t\tMon 7. Dec 2026.\t\n8:00\t\tEarly call\t \t \n"
+                                   "9:30\tWork\tDentist\t \tA\n\tTo Do\tBuy milk\t \t \n");
+}
+
+TEST_F(CliFixture, AlarmsDueAtAMinute) {
+    diary();
+    ok({"add-entry", "Standup", "--date", "2026-12-14", "--alarm", "9:30", "--repeat", "weekly"});
+    EXPECT_EQ(ok({"alarms", "2026-12-07", "9:30"}), "Standup\n");
+    EXPECT_EQ(ok({"alarms", "2026-12-08", "9:30"}), "Review\n");
+    EXPECT_EQ(ok({"alarms", "2026-12-08", "9:31"}), "");
+    clock.set({2026, 12, 8}, {9, 30, 59, 0});
+    EXPECT_EQ(ok({"alarms"}), "Review\n");
+}
+
+TEST_F(CliFixture, DeletesClearLinksAndAskNothing) {
+    diary();
+    ok({"delete-contact", "1"});
+    EXPECT_EQ(LoadEntry(data.path(), 1)->addressLink, -1);
+    EXPECT_EQ(ok({"contacts"}), "");
+    ok({"delete-entry", "1"});
+    EXPECT_FALSE(LoadEntry(data.path(), 1).has_value());
+}
+
+TEST_F(CliFixture, BadInputChangesNoFileAndExitsWithTwo) {
+    diary();
+    const auto snapshot = [&] {
+        return std::vector{
+            test::readBytes(data / "ADDRESS.TVD"), test::readBytes(data / "CALENDAR.TVD"),
+            test::readBytes(data / "TYPE.TVD"), test::readBytes(config / "Trevik.Ini")};
+    };
+    const auto before = snapshot();
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"frobnicate"}, "unknown command 'frobnicate'"},
+        {{"view", "decade"}, "unknown view 'decade'"},
+        {{"view", "day", "2026-02-30"}, "'2026-02-30' is not a date (YYYY-MM-DD)"},
+        {{"add-entry", "x", "--date", "7.12.2026"}, "'7.12.2026' is not a date"},
+        {{"add-entry", "x", "--time", "25:00"}, "'25:00' is not a time (H:MM)"},
+        {{"add-entry", std::string(31, 'c')}, "COMMENT is longer than 30 characters"},
+        {{"add-entry", "x", "--type", "7"}, "there is no type 7"},
+        {{"add-entry", "x", "--link", "99"}, "there is no contact 99"},
+        {{"add-entry", "x", "--repeat", "hourly"}, "unknown repeat rate 'hourly'"},
+        {{"add-entry", "x", "--colour", "red"}, "unknown option '--colour'"},
+        {{"add-contact", std::string(31, 'n')}, "NAME is longer than 30 characters"},
+        {{"add-contact", "x", "--www", std::string(51, 'w')}, "www is longer than 50 characters"},
+        {{"add-type", std::string(31, 't')}, "NAME is longer than 30 characters"},
+        {{"delete-contact", "42"}, "there is no contact 42"},
+        {{"delete-entry", "42"}, "there is no entry 42"},
+        {{"delete-entry", "abc"}, "'abc' is not an entry id"},
+        {{"alarms", "2026-12-07"}, "give both DATE and TIME, or neither"},
+        {{"planner", "20x6"}, "'20x6' is not a year"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(CliFixture, HelpForTheToolAndEachCommand) {
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"contacts", "view", "planner", "alarms", "types", "add-type",
+                                "add-contact", "add-entry", "delete-contact", "delete-entry"}) {
+        EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
+        const CliRun one = run({command, "--help"});
+        EXPECT_EQ(one.status, 0);
+        EXPECT_EQ(one.out.rfind(std::string("Usage: trevik-cli ") + command, 0), 0u) << one.out;
+    }
+}
+
+TEST_F(CliFixture, TheDataDirectoryComesFromTheSettingsWhenNotGiven) {
+    settings("[Startup]\nDir=" + data.path().string() + "\n");
+    ok({"add-contact", "Stored"});
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunCli({"contacts"}, out, err, clock, locale), 0);
+    EXPECT_EQ(out.str(), "Stored\t\t\t\t\t\t\t\t\n");
+    EXPECT_EQ(cli::RunCli({"--data-dir", "/no/such/dir", "contacts"}, out, err, clock, locale), 2);
+}
