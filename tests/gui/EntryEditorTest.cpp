@@ -15,6 +15,8 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -308,6 +310,30 @@ private slots:
         QCOMPARE(form->NameEdit->maxLength(), 30);
         QCOMPARE(form->WWWEdit->maxLength(), 50);
         QCOMPARE(form->FileLinkEdit->maxLength(), 65);
+    }
+
+    void theFileDialogReturnsThePathAndLeavesTheCurrentDirectory() {
+        test::TempDir dir;
+        const std::string file = (dir / "agenda.odt").string();
+        test::writeBytes(file, "x");
+        const QString before = QDir::currentPath();
+        QtFileDialogs dialogs;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+            dialog->setDirectory(QString::fromStdString(dir.path().string()));
+            dialog->selectFile(QString::fromStdString(file));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        OpenFileRequest request;
+        request.caption = QStringLiteral("File Link");
+        const std::optional<QString> chosen = dialogs.openFile(nullptr, request);
+        QVERIFY(chosen.has_value());
+        QCOMPARE(*chosen, QString::fromStdString(file));
+        QCOMPARE(QDir::currentPath(), before);
+
+        whenModal<QFileDialog>(
+            [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+        QVERIFY(!dialogs.openFile(nullptr, request).has_value());
     }
 
     void oneNoticePerPlaybackFromTheFakePlayer() {
