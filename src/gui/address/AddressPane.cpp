@@ -23,6 +23,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <unordered_set>
+
 using namespace trevik;
 
 AddressPane::AddressPane(TMainForm& main, Services& services, QWidget* paneParent,
@@ -159,22 +161,25 @@ void AddressPane::ApplyAddressColumns() {
 }
 
 void AddressPane::SortBy(int column) {
-    // The selection stays on the same contacts while the rows move.
-    std::vector<std::int32_t> selectedIds;
+    // The selection stays on the same contacts while the rows move. One pass over the sorted
+    // rows finds them again, however many are selected.
+    std::unordered_set<std::int32_t> selectedIds;
     for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
-        selectedIds.push_back(model_->contact(index.row()).id);
+        selectedIds.insert(model_->contact(index.row()).id);
     }
     const QModelIndex current = AddressView->currentIndex();
     const std::int32_t currentId = current.isValid() ? model_->contact(current.row()).id : -1;
     model_->sortBy(column, services_.locale);
     QItemSelection selection;
-    for (const std::int32_t id : selectedIds) {
-        const int row = model_->rowOfId(id);
-        selection.select(model_->index(row, 0), model_->index(row, kAddressColumnCount - 1));
-    }
-    if (currentId >= 0) {
-        AddressView->selectionModel()->setCurrentIndex(model_->index(model_->rowOfId(currentId), 0),
-                                                       QItemSelectionModel::NoUpdate);
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const std::int32_t id = model_->contact(row).id;
+        if (id == currentId) {
+            AddressView->selectionModel()->setCurrentIndex(model_->index(row, 0),
+                                                           QItemSelectionModel::NoUpdate);
+        }
+        if (selectedIds.count(id) != 0) {
+            selection.select(model_->index(row, 0), model_->index(row, kAddressColumnCount - 1));
+        }
     }
     AddressView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }

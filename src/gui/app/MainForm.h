@@ -109,8 +109,6 @@ public:
     QMenu* RightContext = nullptr;
     QMenu* TrayMenu = nullptr;
 
-    const trevik::MainLayout& layout() const { return layout_; }
-
 signals:
     // The program should end (Exit was chosen and the last state is saved).
     void exitRequested();
