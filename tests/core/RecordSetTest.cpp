@@ -100,7 +100,7 @@ TEST(RecordSet, OverwriteChangesOnlyTheCurrentRecord) {
     EXPECT_FALSE(RenameType(dir.path(), 9, "none").found);
 }
 
-TEST(RecordSet, TrailingPartialRecordIsNeverReadAndAppendsLandAfterIt) {
+TEST(RecordSet, TrailingPartialRecordIsNeverReadAndIsCutOffBeforeAnAppend) {
     TempDir dir;
     addTypes(dir.path(), {"a", "b"});
     {
@@ -121,13 +121,15 @@ TEST(RecordSet, TrailingPartialRecordIsNeverReadAndAppendsLandAfterIt) {
     set.code = 3;
     set.name = "c";
     set.Write();
-    EXPECT_EQ(set.count(), 3); // (64 + 7 + 32) / 32: whole records now span the stray bytes
+    EXPECT_EQ(set.lastError(), "");
+    EXPECT_EQ(set.count(), 3);
     set.Close();
+    // The append lands right after the last whole record, so no record is shifted.
     const auto bytes = test::readBytes(dir / "TYPE.TVD");
-    ASSERT_EQ(bytes.size(), 64u + 7u + 32u);
-    EXPECT_EQ(std::string(bytes.begin() + 64, bytes.begin() + 71), "PARTIAL");
-    EXPECT_EQ(bytes[71], 3);
-    EXPECT_EQ(bytes[73], 'c');
+    ASSERT_EQ(bytes.size(), 3u * 32u);
+    EXPECT_EQ(bytes[64], 3);
+    EXPECT_EQ(bytes[66], 'c');
+    EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"a", "b", "c"}));
 }
 
 TEST(RecordSet, DeleteRemovesFirstMiddleAndLastRecord) {

@@ -2,18 +2,28 @@
 
 #include "calendar/AddressLinks.h"
 #include "storage/AddrSet.h"
+#include "storage/FileError.h"
 
 namespace trevik {
 
 AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32_t id) {
     AddressDeletion deletion;
-    if (IsAddressLinked(directory, id)) {
-        UnlinkAddress(directory, id);
-        deletion.unlinkedEntries = true;
+    deletion.result.id = id;
+    // A contact whose links could not be cleared stays, so no entry is left linked to nothing.
+    try {
+        if (IsAddressLinked(directory, id)) {
+            deletion.result.error = UnlinkAddress(directory, id);
+            if (!deletion.result.error.empty()) {
+                return deletion;
+            }
+            deletion.unlinkedEntries = true;
+        }
+    } catch (const FileError& error) {
+        deletion.result.error = error.what();
+        return deletion;
     }
     AddrSet set(directory);
     set.Open();
-    deletion.result.id = id;
     if (set.NoCurrent()) {
         deletion.result.error = set.lastError();
         return deletion;

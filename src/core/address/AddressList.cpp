@@ -25,7 +25,10 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
                                  std::int32_t installationUid) {
     AddressListing listing;
     AddrSet set(directory);
-    if (!set.Open()) {
+    // The sample goes only into a file this call creates, and only with a stored UID; a data
+    // directory where nothing can be created shows an empty book, as there is nothing to read.
+    if (!set.OpenForReading() && set.count() == 0 && !set.Open() && set.isOpen() &&
+        installationUid != 0) {
         const Contact sample = sampleContact();
         const std::int32_t id = set.NextId() + 1;
         set.NewRecord();
@@ -55,7 +58,7 @@ std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::s
                                   const Locale& locale) {
     std::vector<Contact> contacts;
     AddrSet set(directory);
-    set.Open();
+    set.OpenForReading();
     for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
         if (NameMatchesFilter(set.name, filter, locale)) {
             contacts.push_back(static_cast<const Contact&>(set));

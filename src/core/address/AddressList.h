@@ -22,13 +22,15 @@ struct AddressListing {
 
 // The contacts whose names start with `filter` in any letter case. On the very first use
 // (no address file yet) the sample contact is written; as an append does not move the
-// file's position, it shows from the next refill on.
+// file's position, it shows from the next refill on. Throws FileError when the file exists
+// but cannot be read.
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
                                  const Locale& locale, const Clock& clock,
                                  std::int32_t installationUid);
 
 // The contacts whose names start with `filter` in any letter case, in file order; an empty
-// filter lists all. Unlike the refill, a missing file gets no sample contact.
+// filter lists all. Unlike the refill, a missing file gets no sample contact. Throws FileError
+// when the file exists but cannot be read.
 std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter,
                                   const Locale& locale);
 

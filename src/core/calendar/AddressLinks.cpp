@@ -6,7 +6,7 @@ namespace trevik {
 
 bool IsAddressLinked(const std::filesystem::path& directory, std::int32_t addressId) {
     CalSet set(directory);
-    set.Open();
+    set.OpenForReading();
     if (set.NoCurrent()) {
         return false;
     }
@@ -20,11 +20,11 @@ bool IsAddressLinked(const std::filesystem::path& directory, std::int32_t addres
     return false;
 }
 
-void UnlinkAddress(const std::filesystem::path& directory, std::int32_t addressId) {
+std::string UnlinkAddress(const std::filesystem::path& directory, std::int32_t addressId) {
     CalSet set(directory);
     set.Open();
     if (set.NoCurrent()) {
-        return;
+        return set.lastError();
     }
     set.First();
     while (!set.AtEnd()) {
@@ -32,9 +32,13 @@ void UnlinkAddress(const std::filesystem::path& directory, std::int32_t addressI
             set.BeginEdit();
             set.addressLink = -1;
             set.Write();
+            if (!set.lastError().empty()) {
+                return set.lastError();
+            }
         }
         set.Next();
     }
+    return {};
 }
 
 } // namespace trevik

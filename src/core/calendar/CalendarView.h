@@ -27,10 +27,11 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
                                 const Locale& locale);
 
 // Calls `visit(entry)` for every entry of the calendar file in file order. The entry is the
-// file's current record: changing it changes nothing on disk.
+// file's current record: changing it changes nothing on disk. Throws FileError when the file
+// exists but cannot be read.
 template <typename Visit> void ForEachEntry(const std::filesystem::path& directory, Visit visit) {
     CalSet set(directory);
-    set.Open();
+    set.OpenForReading();
     if (set.NoCurrent()) {
         return;
     }

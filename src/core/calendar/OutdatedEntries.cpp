@@ -13,16 +13,29 @@ bool isOutdated(const CalendarEntry& entry, DayNumber today) {
 
 } // namespace
 
-int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber today) {
+int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber today,
+                          std::string* error) {
     CalSet set(directory);
     set.Open();
     int removed = 0;
+    const auto failed = [&] {
+        if (error != nullptr) {
+            *error = set.lastError();
+        }
+        return !set.lastError().empty();
+    };
+    if (failed()) {
+        return 0;
+    }
     // Deleting moves the later records down, so the scan looks at the same position again.
     std::int32_t position = 1;
     while (set.GoTo(position)) {
         if (isOutdated(set, today)) {
             // The recycle bin's copy of the entry (AddCalendarToBin) is taken here.
             set.Delete(position);
+            if (failed()) {
+                return removed;
+            }
             ++removed;
         } else {
             ++position;

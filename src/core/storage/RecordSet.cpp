@@ -1,6 +1,8 @@
 #include "storage/RecordSet.h"
 
+#include "storage/FileError.h"
 #include "storage/FileLock.h"
+#include "storage/SafeSave.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,14 +15,7 @@ namespace trevik {
 
 namespace {
 
-constexpr const char* kRewriteName = "$$$.$$$";
-
-// Closing a descriptor releases its lock, also when a step in between throws.
-struct ClosesOnExit {
-    int fd;
-    ~ClosesOnExit() { ::close(fd); }
-};
-
+// Reads the whole file; false (errno set) when a read fails.
 template <typename Bytes> bool readWhole(int fd, Bytes& out) {
     struct stat info {};
     if (fstat(fd, &info) != 0) {
@@ -33,9 +28,13 @@ template <typename Bytes> bool readWhole(int fd, Bytes& out) {
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
+        if (got < 0) {
             out.resize(done);
-            return got == 0;
+            return false;
+        }
+        if (got == 0) {
+            out.resize(done); // the file shrank while we read: what is there is whole
+            return true;
         }
         done += std::size_t(got);
     }
@@ -45,35 +44,47 @@ template <typename Bytes> bool readWhole(int fd, Bytes& out) {
 } // namespace
 
 RecordSet::RecordSet(std::filesystem::path directory, const char* fileName, std::int32_t recordSize)
-    : directory_(std::move(directory)), path_(directory_ / fileName), recordSize_(recordSize),
-      buffer_(std::size_t(recordSize), 0) {}
+    : directory_(std::move(directory)), path_(std::filesystem::absolute(directory_ / fileName)),
+      recordSize_(recordSize), buffer_(std::size_t(recordSize), 0) {}
 
 RecordSet::~RecordSet() {
     Close();
 }
 
-void RecordSet::fail(std::string what) {
-    lastError_ = std::move(what);
-    if (errno != 0) {
-        lastError_ += ": ";
-        lastError_ += std::strerror(errno);
-    }
+void RecordSet::fail(const std::string& reason) {
+    lastReason_ = reason;
+    lastError_ = path_.string() + ": " + reason;
 }
 
 bool RecordSet::Open() {
+    return openWith(int(LockAccess::Create));
+}
+
+bool RecordSet::OpenForReading() {
+    const bool existed = openWith(int(LockAccess::Read));
+    if (!lastError_.empty()) {
+        throw FileError(path_, lastReason_);
+    }
+    return existed;
+}
+
+bool RecordSet::openWith(int access) {
     Close();
     lastError_.clear();
-    const LockedFile file = openLocked(path_, true);
+    lastReason_.clear();
+    readOnly_ = LockAccess(access) == LockAccess::Read;
+    const LockedFile file = openLocked(path_, LockAccess(access));
     image_.clear();
-    if (file.result == LockedOpen::TimedOut) {
-        errno = 0;
-        fail(path_.string() + " is in use by another program");
+    if (file.result == LockedOpen::Missing) {
+        // Nothing to read: an empty set, and not an error.
     } else if (file.fd < 0) {
-        fail("cannot open " + path_.string());
+        fail(file.reason);
     } else {
         fd_ = file.fd;
         if (!readWhole(fd_, image_)) {
-            fail("cannot read " + path_.string());
+            fail(systemReason(errno));
+            Close();
+            image_.clear();
         }
     }
     count_ = std::int32_t(image_.size() / std::size_t(recordSize_));
@@ -144,23 +155,43 @@ void RecordSet::BeginEdit() {
     mode_ = Mode::Overwrite;
 }
 
+bool RecordSet::writable() {
+    if (fd_ >= 0 && !readOnly_) {
+        return true;
+    }
+    if (lastError_.empty()) {
+        fail(fd_ < 0 ? "is not open" : "is open for reading only");
+    }
+    return false;
+}
+
 void RecordSet::Write() {
-    const long long offset = mode_ == Mode::Append
-                                 ? static_cast<long long>(image_.size())
-                                 : static_cast<long long>(position_ - 1) * recordSize_;
+    // Appends go right after the last whole record: a partial record left by a failed write
+    // is cut off first, so it can never shift the records written after it.
+    const long long wholeEnd = static_cast<long long>(count_) * recordSize_;
+    const long long offset =
+        mode_ == Mode::Append ? wholeEnd : static_cast<long long>(position_ - 1) * recordSize_;
     BeforeWrite();
-    if (fd_ < 0) {
-        errno = 0;
-        fail("not written: " + path_.string() + " is not open");
+    if (!writable()) {
         return;
     }
     if (offset < 0) {
-        errno = 0;
-        fail("not written: no current record in " + path_.string());
+        fail("not written: no current record");
         return;
     }
+    if (mode_ == Mode::Append && static_cast<long long>(image_.size()) > wholeEnd) {
+        if (::ftruncate(fd_, off_t(wholeEnd)) != 0) {
+            fail(systemReason(errno));
+            return;
+        }
+        image_.resize(std::size_t(wholeEnd));
+    }
     if (!writeAllAt(fd_, buffer_.data(), buffer_.size(), offset)) {
-        fail("cannot write " + path_.string());
+        const int reason = errno;
+        if (mode_ == Mode::Append) {
+            [[maybe_unused]] const int ignored = ::ftruncate(fd_, off_t(wholeEnd));
+        }
+        fail(systemReason(reason));
         return;
     }
     const std::size_t end = std::size_t(offset) + buffer_.size();
@@ -171,32 +202,10 @@ void RecordSet::Write() {
     count_ = std::int32_t(image_.size() / std::size_t(recordSize_));
 }
 
-bool RecordSet::writeRewritten(const std::vector<std::uint8_t>& bytes) {
-    const std::filesystem::path rewrite = directory_ / kRewriteName;
-    const LockedFile temp = openLocked(rewrite, true);
-    if (temp.fd < 0) {
-        fail("cannot create " + rewrite.string());
-        return false;
-    }
-    const ClosesOnExit closer{temp.fd};
-    const bool written = ::ftruncate(temp.fd, 0) == 0 &&
-                         writeAllAt(temp.fd, bytes.data(), bytes.size(), 0) &&
-                         ::fsync(temp.fd) == 0;
-    if (!written) {
-        fail("cannot write " + rewrite.string());
-        return false;
-    }
-    BeforeReplace();
-    // The rename replaces the data file in one step: at every instant one complete file
-    // exists under its name.
-    if (std::rename(rewrite.c_str(), path_.c_str()) != 0) {
-        fail("cannot replace " + path_.string());
-        return false;
-    }
-    return true;
-}
-
 void RecordSet::Delete(std::int32_t n) {
+    if (!writable()) {
+        return;
+    }
     std::vector<std::uint8_t> kept;
     kept.reserve(image_.size());
     First();
@@ -206,18 +215,17 @@ void RecordSet::Delete(std::int32_t n) {
         }
         Next();
     }
-    if (fd_ < 0) {
-        errno = 0;
-        fail("not deleted: " + path_.string() + " is not open");
-        return;
-    }
     // The data file stays locked while it is replaced, so a process waiting for it
     // finds the new file rather than the old one.
-    const bool replaced = writeRewritten(kept);
+    SaveOptions options;
+    options.fixedTempName = kRewriteName;
+    options.beforeReplace = [this] { BeforeReplace(); };
+    const std::string error = saveSafely(
+        path_, std::string_view(reinterpret_cast<const char*>(kept.data()), kept.size()), options);
     Close();
-    const std::string error = lastError_;
     Open();
-    if (!replaced) {
+    if (!error.empty()) {
+        lastReason_ = error;
         lastError_ = error;
     }
 }

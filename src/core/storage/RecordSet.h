@@ -24,12 +24,19 @@ template <typename T> struct UninitializedAllocator : std::allocator<T> {
 // that others wait for). The file is read whole at Open, and every write goes straight to disk.
 class RecordSet {
 public:
+    // The temporary file a delete rewrites the records into.
+    static constexpr const char* kRewriteName = "$$$.$$$";
+
     virtual ~RecordSet();
     RecordSet(const RecordSet&) = delete;
     RecordSet& operator=(const RecordSet&) = delete;
 
-    // Opens or creates the file; true when it existed.
+    // Opens the file for reading and writing, creating it when missing; true when it existed.
+    // When it cannot be had, the set is empty and closed and lastError() says why.
     bool Open();
+    // Opens the file for reading only, sharing it with other readers; a missing file is empty
+    // and is not created. Throws FileError when the file exists but cannot be read.
+    bool OpenForReading();
     void Close();
 
     bool NoCurrent() const;
@@ -52,7 +59,7 @@ public:
     std::int32_t recordSize() const { return recordSize_; }
     const std::filesystem::path& filePath() const { return path_; }
     bool isOpen() const { return fd_ >= 0; }
-    // Why the last Open, Write or Delete failed; empty when it did not.
+    // Why the last Open, Write or Delete failed, naming the file; empty when it did not.
     const std::string& lastError() const { return lastError_; }
 
 protected:
@@ -69,9 +76,10 @@ protected:
 private:
     enum class Mode { Append, Overwrite };
 
+    bool openWith(int access);
     void readCurrent();
-    void fail(std::string what);
-    bool writeRewritten(const std::vector<std::uint8_t>& bytes);
+    void fail(const std::string& reason);
+    bool writable();
 
     std::filesystem::path directory_;
     std::filesystem::path path_;
@@ -84,7 +92,9 @@ private:
     std::int32_t position_ = 0;
     Mode mode_ = Mode::Overwrite;
     int fd_ = -1;
+    bool readOnly_ = false;
     std::string lastError_;
+    std::string lastReason_;
 };
 
 } // namespace trevik

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <optional>
+#include <string>
 
 namespace trevik {
 
@@ -47,7 +49,16 @@ RecordResult AddStamped(const std::filesystem::path& directory, const Fields& fi
                         CopyFields copyFields, const Clock& clock, std::int32_t installationUid) {
     Set set(directory);
     set.Open();
-    const std::int32_t id = set.NextId() + 1;
+    if (!set.isOpen()) {
+        return {0, false, set.lastError()};
+    }
+    const std::int32_t largest = set.NextId();
+    if (largest == std::numeric_limits<std::int32_t>::max()) {
+        return {0, false,
+                set.filePath().string() + ": the largest id, " + std::to_string(largest) +
+                    ", is in use; no new id is left"};
+    }
+    const std::int32_t id = largest + 1;
     set.NewRecord();
     copyFields(set, fields);
     set.id = id;
@@ -65,6 +76,9 @@ RecordResult ChangeStamped(const std::filesystem::path& directory, const Fields&
                            CopyFields copyFields, const Clock& clock) {
     Set set(directory);
     set.Open();
+    if (!set.isOpen()) {
+        return {record.id, false, set.lastError()};
+    }
     const std::int32_t position = set.FindById(record.id);
     if (position == 0) {
         return {record.id, false, set.lastError()};
@@ -81,6 +95,9 @@ template <typename Set>
 RecordResult DeleteStamped(const std::filesystem::path& directory, std::int32_t id) {
     Set set(directory);
     set.Open();
+    if (!set.isOpen()) {
+        return {id, false, set.lastError()};
+    }
     const std::int32_t position = set.FindById(id);
     if (position == 0) {
         return {id, false, set.lastError()};
@@ -89,10 +106,11 @@ RecordResult DeleteStamped(const std::filesystem::path& directory, std::int32_t 
     return {id, true, set.lastError()};
 }
 
+// Throws FileError when the file exists but cannot be read.
 template <typename Set, typename Record>
 std::optional<Record> LoadStamped(const std::filesystem::path& directory, std::int32_t id) {
     Set set(directory);
-    set.Open();
+    set.OpenForReading();
     if (set.FindById(id) == 0) {
         return std::nullopt;
     }

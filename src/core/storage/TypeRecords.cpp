@@ -1,12 +1,23 @@
 #include "storage/TypeRecords.h"
 
+#include <limits>
+
 namespace trevik {
 
 RecordResult AddType(const std::filesystem::path& directory, const std::string& name) {
     TypeSet set(directory);
     set.Open();
+    if (!set.isOpen()) {
+        return {0, false, set.lastError()};
+    }
+    const std::int32_t largest = set.MaxCode();
+    if (largest >= std::numeric_limits<std::int16_t>::max()) {
+        return {0, false,
+                set.filePath().string() + ": the largest type code, " + std::to_string(largest) +
+                    ", is in use; no new code is left"};
+    }
     set.NewRecord();
-    const std::int32_t code = set.MaxCode() + 1;
+    const std::int32_t code = largest + 1;
     set.code = std::int16_t(code);
     set.name = name;
     set.Write();
@@ -17,6 +28,9 @@ RecordResult RenameType(const std::filesystem::path& directory, std::int32_t cod
                         const std::string& name) {
     TypeSet set(directory);
     set.Open();
+    if (!set.isOpen()) {
+        return {code, false, set.lastError()};
+    }
     const std::int32_t position = set.FindByCode(code);
     if (position == 0) {
         return {code, false, set.lastError()};
@@ -31,6 +45,9 @@ RecordResult RenameType(const std::filesystem::path& directory, std::int32_t cod
 RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t code) {
     TypeSet set(directory);
     set.Open();
+    if (!set.isOpen()) {
+        return {code, false, set.lastError()};
+    }
     const std::int32_t position = set.FindByCode(code);
     if (position == 0) {
         return {code, false, set.lastError()};
@@ -42,7 +59,7 @@ RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t cod
 std::vector<EntryType> ListTypes(const std::filesystem::path& directory) {
     std::vector<EntryType> types;
     TypeSet set(directory);
-    set.Open();
+    set.OpenForReading();
     if (set.NoCurrent()) {
         return types;
     }
