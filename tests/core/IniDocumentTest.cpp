@@ -23,12 +23,19 @@ TEST(ProfileInt, ReadsEveryHexPrefix) {
     EXPECT_EQ(parseProfileInt("$FFFFFFFF", 0), -1);
 }
 
+TEST(ProfileInt, TrailingBlanksAreNotPartOfTheNumber) {
+    EXPECT_EQ(parseProfileInt("60 ", 15), 60);
+    EXPECT_EQ(parseProfileInt(" 30\t ", 15), 30);
+    EXPECT_EQ(parseProfileInt("0x1E  ", 15), 30);
+    EXPECT_EQ(parseProfileInt("-7 ", 15), -7);
+}
+
 TEST(ProfileInt, UnreadableValuesGiveTheDefault) {
     EXPECT_EQ(parseProfileInt("", 15), 15);
     EXPECT_EQ(parseProfileInt("   ", 15), 15);
     EXPECT_EQ(parseProfileInt("abc", 15), 15);
     EXPECT_EQ(parseProfileInt("12abc", 15), 15);
-    EXPECT_EQ(parseProfileInt("12 ", 15), 15);
+    EXPECT_EQ(parseProfileInt("12 3", 15), 15);
     EXPECT_EQ(parseProfileInt("-", 15), 15);
     EXPECT_EQ(parseProfileInt("0x", 15), 15);
     EXPECT_EQ(parseProfileInt("$G", 15), 15);

@@ -73,21 +73,18 @@ int hexDigit(char c) {
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
+    // A line ends at LF, CR LF or a lone CR (old Mac files); each keeps its own ending.
     while (!text.empty()) {
-        const auto end = text.find('\n');
+        const auto end = text.find_first_of("\r\n");
         Line line;
         if (end == std::string_view::npos) {
             line.content = std::string(text);
             text = {};
         } else {
-            std::string_view content = text.substr(0, end);
-            line.ending = "\n";
-            if (!content.empty() && content.back() == '\r') {
-                content.remove_suffix(1);
-                line.ending = "\r\n";
-            }
-            line.content = std::string(content);
-            text.remove_prefix(end + 1);
+            line.content = std::string(text.substr(0, end));
+            const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+            line.ending = crlf ? "\r\n" : std::string(1, text[end]);
+            text.remove_prefix(end + line.ending.size());
         }
         doc.lines_.push_back(std::move(line));
     }
@@ -174,11 +171,8 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
 }
 
 int parseProfileInt(std::string_view text, int fallback) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    text.remove_prefix(i);
+    // Trailing blanks are common in hand-edited files and are not part of the number.
+    text = trimmed(text);
     if (text.empty()) {
         return fallback;
     }

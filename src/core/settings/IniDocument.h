@@ -33,9 +33,9 @@ private:
     std::vector<Line> lines_;
 };
 
-// Reads an integer the way the settings file defines it: leading blanks skipped; "$", "x",
-// "X", "0x" or "0X" start hexadecimal digits, anything else is decimal with an optional
-// sign. Empty or unreadable text, or a number that does not fit 32 bits, gives `fallback`.
+// Reads an integer the way the settings file defines it: leading and trailing blanks skipped;
+// "$", "x", "X", "0x" or "0X" start hexadecimal digits, anything else is decimal with an
+// optional sign. Empty or unreadable text, or a number that does not fit 32 bits, gives `fallback`.
 int parseProfileInt(std::string_view text, int fallback);
 
 } // namespace trevik

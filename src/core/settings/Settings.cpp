@@ -49,17 +49,19 @@ DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
 }
 
 bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& s) {
-    IniDocument doc = file.read();
-    writeInteger(doc, kDisplay, "AddresRatio", s.addressRatio);
-    writeBool(doc, kDisplay, "SplashScreen", s.splashScreen);
-    writeBool(doc, kDisplay, "LaunchOnStartup", s.launchOnStartup);
-    writeBool(doc, kDisplay, "OpenOnStartup", s.openOnStartup);
-    writeInteger(doc, kDisplay, "DateEntryDisplayMode", s.datePeriodMode);
-    writeInteger(doc, kMisc, "TimeInterval", s.timeInterval);
-    writeInteger(doc, kMisc, "TimeFormat", s.timeFormat);
-    writeBool(doc, kMisc, "WeekFormat", s.weekStartsMonday);
-    writeInteger(doc, kAlarm, "Repeat", s.alarmRepeat);
-    return file.write(doc);
+    return file
+        .update([&](IniDocument& doc) {
+            writeInteger(doc, kDisplay, "AddresRatio", s.addressRatio);
+            writeBool(doc, kDisplay, "SplashScreen", s.splashScreen);
+            writeBool(doc, kDisplay, "LaunchOnStartup", s.launchOnStartup);
+            writeBool(doc, kDisplay, "OpenOnStartup", s.openOnStartup);
+            writeInteger(doc, kDisplay, "DateEntryDisplayMode", s.datePeriodMode);
+            writeInteger(doc, kMisc, "TimeInterval", s.timeInterval);
+            writeInteger(doc, kMisc, "TimeFormat", s.timeFormat);
+            writeBool(doc, kMisc, "WeekFormat", s.weekStartsMonday);
+            writeInteger(doc, kAlarm, "Repeat", s.alarmRepeat);
+        })
+        .empty();
 }
 
 WindowPosition LoadWindowPosition(const SettingsFile& file) {
@@ -81,18 +83,20 @@ CalendarColumnWidths LoadCalendarColumnWidths(const SettingsFile& file) {
 bool SaveWindowLayout(const SettingsFile& file, const WindowPosition& position,
                       const AddressColumnWidths& addressColumns,
                       const CalendarColumnWidths& calendarColumns) {
-    IniDocument doc = file.read();
-    writeInteger(doc, kPosition, "Left", position.left);
-    writeInteger(doc, kPosition, "Top", position.top);
-    writeInteger(doc, kPosition, "Height", position.height);
-    writeInteger(doc, kPosition, "Width", position.width);
-    for (std::size_t i = 0; i < addressColumns.size(); ++i) {
-        writeInteger(doc, kAddress, columnKey(i), addressColumns[i]);
-    }
-    for (std::size_t i = 0; i < calendarColumns.size(); ++i) {
-        writeInteger(doc, kCalendarColumns, columnKey(i), calendarColumns[i]);
-    }
-    return file.write(doc);
+    return file
+        .update([&](IniDocument& doc) {
+            writeInteger(doc, kPosition, "Left", position.left);
+            writeInteger(doc, kPosition, "Top", position.top);
+            writeInteger(doc, kPosition, "Height", position.height);
+            writeInteger(doc, kPosition, "Width", position.width);
+            for (std::size_t i = 0; i < addressColumns.size(); ++i) {
+                writeInteger(doc, kAddress, columnKey(i), addressColumns[i]);
+            }
+            for (std::size_t i = 0; i < calendarColumns.size(); ++i) {
+                writeInteger(doc, kCalendarColumns, columnKey(i), calendarColumns[i]);
+            }
+        })
+        .empty();
 }
 
 bool LoadSplashSetting(const SettingsFile& file) {
@@ -125,9 +129,20 @@ bool SaveAlarmSound(const SettingsFile& file, const std::string& path) {
 
 std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock) {
     std::int32_t uid = file.readInteger(kStartup, "UID", 0);
-    if (uid == 0) {
-        uid = static_cast<std::int32_t>(clock.unixSeconds());
-        file.writeInteger(kStartup, "UID", uid);
+    if (uid != 0) {
+        return uid;
+    }
+    // Checked again under the lock: of two first starts at one moment, the second takes the
+    // UID that the first stored.
+    const std::string error = file.update([&](IniDocument& doc) {
+        uid = readInteger(doc, kStartup, "UID", 0);
+        if (uid == 0) {
+            uid = static_cast<std::int32_t>(clock.unixSeconds());
+            writeInteger(doc, kStartup, "UID", uid);
+        }
+    });
+    if (!error.empty()) {
+        throw UidNotStored(file.path(), error);
     }
     return uid;
 }

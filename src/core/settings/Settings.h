@@ -3,6 +3,7 @@
 #include "calendar/ViewCodes.h"
 #include "common/Clock.h"
 #include "settings/SettingsFile.h"
+#include "storage/FileError.h"
 
 #include <array>
 #include <cstdint>
@@ -60,7 +61,14 @@ bool SaveTimerAutoRepeat(const SettingsFile& file, bool on);
 std::string LoadAlarmSound(const SettingsFile& file);
 bool SaveAlarmSound(const SettingsFile& file, const std::string& path);
 
+// The installation's UID could not be stored, so no record may be made with it.
+struct UidNotStored : FileError {
+    using FileError::FileError;
+};
+
 // The installation's UID; made from the current time and stored when there is none yet.
+// Throws UidNotStored when a new UID cannot be stored: a UID that is not in the settings would
+// be a second identity for the records made with it.
 std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock);
 
 std::string LoadDataDir(const SettingsFile& file);
