@@ -11,7 +11,8 @@
 #include <deque>
 #include <filesystem>
 
-// Records every message box and answers from a script (OK / Yes when the script is empty).
+// Records every message box and answers from a script (OK / Yes / Cancel to a retry when the
+// script is empty).
 class FakeMessageBoxes final : public MessageBoxes {
 public:
     struct Shown {
@@ -29,7 +30,14 @@ public:
             answers.pop_front();
             return answer;
         }
-        return buttons == MessageButtons::YesNoCancel ? MessageResult::Yes : MessageResult::Ok;
+        switch (buttons) {
+        case MessageButtons::YesNoCancel:
+            return MessageResult::Yes;
+        case MessageButtons::RetryCancel:
+            return MessageResult::Cancel;
+        default:
+            return MessageResult::Ok;
+        }
     }
 
     std::vector<Shown> shown;

@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 #include "FakeServices.h"
+#include "address/AddressPane.h"
 #include "app/AboutForm.h"
 #include "settings/Settings.h"
+#include "storage/ContactRecords.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +49,56 @@ private slots:
         TMainForm again(env->services, {});
         QCOMPARE(again.installationUid, 1765100000);
         QCOMPARE(env->services.settings.readInteger("Startup", "UID", 0), 1765100000);
+    }
+
+    void aUidThatCannotBeStoredIsReportedOnceAndMakesNoRecord() {
+        // A directory where the settings file should be: it can be neither read nor written.
+        std::filesystem::create_directory(env->configPath());
+        TMainForm form(env->services, {});
+        QCOMPARE(form.installationUid, 0);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("cannot be stored")));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("Trevik.Ini")));
+        QVERIFY(!form.loadInstallationUid());
+        QCOMPARE(env->messages.shown.size(), std::size_t(1)); // said once
+        // No sample contact is written with a UID that is not stored.
+        QVERIFY(!std::filesystem::exists(env->dataPath() / "ADDRESS.TVD") ||
+                std::filesystem::file_size(env->dataPath() / "ADDRESS.TVD") == 0);
+    }
+
+    void aFileThatCannotBeReadIsShownWithRetryAndThePanesKeepTheirRows() {
+        Contact ida;
+        ida.name = "Ida";
+        AddContact(env->dataPath(), ida, env->clock, 1);
+        TMainForm form(env->services, {});
+        QCOMPARE(form.addressPane->rowCount(), 1);
+        std::filesystem::rename(env->dataPath() / "ADDRESS.TVD", env->dataPath() / "saved");
+        std::filesystem::create_directory(env->dataPath() / "ADDRESS.TVD");
+        env->messages.shown.clear();
+        env->messages.answers = {MessageResult::Retry, MessageResult::Cancel};
+        form.FindEditChange();
+        QCOMPARE(env->messages.shown.size(), std::size_t(2)); // asked again after Retry
+        const auto& asked = env->messages.shown[0];
+        QCOMPARE(asked.buttons, MessageButtons::RetryCancel);
+        QVERIFY(asked.text.contains(QStringLiteral("ADDRESS.TVD")));
+        QVERIFY(asked.text.contains(QStringLiteral("Is a directory")));
+        QCOMPARE(form.addressPane->rowCount(), 1);
+
+        // Mended before Retry: the read goes through.
+        std::filesystem::remove(env->dataPath() / "ADDRESS.TVD");
+        std::filesystem::rename(env->dataPath() / "saved", env->dataPath() / "ADDRESS.TVD");
+        env->messages.shown.clear();
+        form.FindEditChange();
+        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(form.addressPane->rowCount(), 1);
+    }
+
+    void startUpRemovesLeftoversOfAnInterruptedSave() {
+        std::ofstream(env->dataPath() / "$$$.$$$") << "half a rewrite";
+        std::ofstream(env->configPath().string() + ".Ab12Cd") << "[Startup]\n";
+        TMainForm form(env->services, {});
+        QVERIFY(!std::filesystem::exists(env->dataPath() / "$$$.$$$"));
+        QVERIFY(!std::filesystem::exists(env->configPath().string() + ".Ab12Cd"));
     }
 
     void startUpAppliesTheStoredSettings() {

@@ -5,6 +5,7 @@
 #include "address/AddressListModel.h"
 #include "app/MainForm.h"
 #include "editor/EditorSetup.h"
+#include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 
@@ -136,8 +137,14 @@ void AddressPane::buildButtons(QWidget* parent) {
 }
 
 bool AddressPane::RefillAddressList(const QString& filter) {
-    const AddressListing listing = trevik::RefillAddressList(
-        {}, toStored(filter), services_.locale, services_.clock, main_.installationUid);
+    AddressListing listing;
+    const bool read = readWithRetry(services_.messages, &main_, [&] {
+        listing = trevik::RefillAddressList({}, toStored(filter), services_.locale, services_.clock,
+                                            main_.installationUid);
+    });
+    if (!read) {
+        return false; // the list keeps what it showed
+    }
     model_->setContacts(listing.contacts);
     if (listing.matched) {
         selectOnly(0);
@@ -282,11 +289,7 @@ void AddressPane::AddrDeleteClick() {
     if (deletion.unlinkedEntries) {
         main_.RebuildCalendar();
     }
-    if (!deletion.result.error.empty()) {
-        services_.messages.show(&main_, QString::fromStdString(deletion.result.error),
-                                QStringLiteral("IO Error"), MessageButtons::Ok,
-                                MessageIcon::Critical);
-    }
+    reportWriteError(services_.messages, &main_, deletion.result.error);
     main_.FindEditChange();
 }
 

@@ -6,6 +6,7 @@
 #include "app/HelpFile.h"
 #include "calendar/CalendarPane.h"
 #include "editor/AddNewForm.h"
+#include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 
@@ -14,6 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+
+#include "storage/RecordSet.h"
+#include "storage/SafeSave.h"
 
 #include <filesystem>
 
@@ -49,7 +53,8 @@ QAction* TMainForm::action(const char* name) const {
 }
 
 void TMainForm::FormCreate() {
-    installationUid = LoadOrMakeInstallationUid(services_.settings, services_.clock);
+    removeStaleTemporaries(services_.settings.path());
+    loadInstallationUid();
     setWindowTitle(kCaption);
     display = LoadDisplaySettings(services_.settings);
     calendarViewCode = display.calendarViewCode;
@@ -57,6 +62,7 @@ void TMainForm::FormCreate() {
     move(position.left, position.top);
     resize(position.width, position.height);
     changeToDataDirectory();
+    removeStaleTemporary(RecordSet::kRewriteName);
     calendarDate = today(services_.clock);
     if (display.openOnStartup) {
         RestoreMainWindow();
@@ -73,6 +79,27 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormDestroy() {
     services_.tray.remove();
+}
+
+bool TMainForm::loadInstallationUid() {
+    try {
+        installationUid = LoadOrMakeInstallationUid(services_.settings, services_.clock);
+        return true;
+    } catch (const UidNotStored& error) {
+        // Said once; every later save tries to store it again before it makes a record.
+        if (!uidProblemShown_) {
+            uidProblemShown_ = true;
+            services_.messages.show(
+                this,
+                QStringLiteral("This installation's identity (UID) cannot be stored in %1:\n%2\n\n"
+                               "New contacts and entries cannot be saved until it can.")
+                    .arg(QString::fromStdString(error.path().string()),
+                         QString::fromStdString(error.reason())),
+                QStringLiteral("Settings error"), MessageButtons::Ok, MessageIcon::Warning);
+        }
+        installationUid = 0;
+        return false;
+    }
 }
 
 void TMainForm::changeToDataDirectory() {
@@ -218,7 +245,10 @@ void TMainForm::OpenEditor(int mode) {
         request.selectedContactId = addressPane->contactAt(row).id;
     }
     request.selectedRow = calendarPane->selection();
-    const EditorSetup setup = PrepareEditor({}, request);
+    EditorSetup setup;
+    if (!readWithRetry(services_.messages, this, [&] { setup = PrepareEditor({}, request); })) {
+        return;
+    }
     switch (setup.outcome) {
     case EditorSetup::NoContactSelected:
         services_.messages.show(this, QStringLiteral("No items selected"), QStringLiteral("Error"),

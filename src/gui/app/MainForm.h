@@ -91,7 +91,11 @@ public:
     bool toolbarVisible = true;
     bool buttonBarVisible = true;
     trevik::DisplaySettings display;
+    // 0 while it could not be stored: then no record may be made (see loadInstallationUid).
     std::int32_t installationUid = 0;
+    // Loads (or makes and stores) the installation UID; false, after telling the user once,
+    // when it cannot be stored.
+    bool loadInstallationUid();
 
     // Controls.
     QWidget* Client = nullptr;
@@ -127,6 +131,7 @@ private:
     void FormDestroy();
     void FormPaint();
     void changeToDataDirectory();
+    bool uidProblemShown_ = false;
     void buildClientArea();
     void buildFindBar();
     void buildStatusBar();

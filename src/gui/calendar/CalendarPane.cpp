@@ -6,6 +6,7 @@
 #include "calendar/CalendarNavigation.h"
 #include "calendar/CalendarRowsModel.h"
 #include "calendar/CalendarView.h"
+#include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "storage/EntryRecords.h"
@@ -121,15 +122,22 @@ void CalendarPane::Rebuild() {
     context.weekStartsMonday = main_.display.weekStartsMonday;
     // A view code the program does not know builds nothing: the rows stay as they were.
     const bool knownView = context.viewCode >= kDayView && context.viewCode <= kAnniversaryView;
-    CalendarRowList rows = knownView ? CalendarRowList{} : model_->rows();
+    CalendarRowList rows;
     const bool slow = context.viewCode == kYearView || context.viewCode == kAnniversaryView;
     if (slow) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    const CalendarBuild build = BuildCalendarView(rows, {}, main_.calendarDate, context,
-                                                  CalendarView->height(), services_.locale);
+    CalendarBuild build;
+    const bool read = readWithRetry(services_.messages, &main_, [&] {
+        rows = knownView ? CalendarRowList{} : model_->rows();
+        build = BuildCalendarView(rows, {}, main_.calendarDate, context, CalendarView->height(),
+                                  services_.locale);
+    });
     if (slow) {
         QGuiApplication::restoreOverrideCursor();
+    }
+    if (!read) {
+        return; // the grid keeps what it showed
     }
     main_.calendarTopRow = build.calendarTopRow;
     model_->setRows(std::move(rows), build.gridRowCount);
@@ -216,8 +224,8 @@ void CalendarPane::CalDeleteClick() {
         return;
     }
     const std::int32_t id = std::int32_t(row->recordId);
-    const std::optional<CalendarEntry> entry = LoadEntry({}, id);
-    if (!entry) {
+    std::optional<CalendarEntry> entry;
+    if (!readWithRetry(services_.messages, &main_, [&] { entry = LoadEntry({}, id); }) || !entry) {
         return;
     }
     const auto confirmed = [this](const QString& question) {
@@ -232,12 +240,7 @@ void CalendarPane::CalDeleteClick() {
         !confirmed(QStringLiteral("Are you sure, it's linked to address book?"))) {
         return;
     }
-    const RecordResult result = DeleteEntry({}, id);
-    if (!result.error.empty()) {
-        services_.messages.show(&main_, QString::fromStdString(result.error),
-                                QStringLiteral("IO Error"), MessageButtons::Ok,
-                                MessageIcon::Critical);
-    }
+    reportWriteError(services_.messages, &main_, DeleteEntry({}, id).error);
     Rebuild();
     main_.LayoutPanes();
     ShowTopRow();

@@ -36,6 +36,10 @@ MessageResult QtMessageBoxes::show(QWidget* parent, const QString& text, const Q
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case MessageButtons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Retry);
+        break;
     }
     box.setEscapeButton(buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     switch (box.exec()) {
@@ -45,6 +49,8 @@ MessageResult QtMessageBoxes::show(QWidget* parent, const QString& text, const Q
         return MessageResult::No;
     case QMessageBox::Ok:
         return MessageResult::Ok;
+    case QMessageBox::Retry:
+        return MessageResult::Retry;
     default:
         return MessageResult::Cancel;
     }

@@ -4,9 +4,9 @@
 
 class QWidget;
 
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Information, Warning, Question, Critical };
-enum class MessageResult { Ok, Cancel, Yes, No };
+enum class MessageResult { Ok, Cancel, Yes, No, Retry };
 
 // Every message box of the program goes through here, so tests can see what was asked
 // and answer it.
