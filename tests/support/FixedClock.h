@@ -16,6 +16,14 @@ public:
     void set(const CivilDate& date, const TimeOfDay& time) { now_ = encodeDateTime(date, time); }
     void setUnixSeconds(std::int64_t seconds) { unixSeconds_ = seconds; }
 
+    // Moves both readings on together, as time passing would.
+    void advanceSeconds(std::int64_t seconds) {
+        now_ += double(seconds) / 86400.0;
+        unixSeconds_ += seconds;
+    }
+    void advanceMinutes(std::int64_t minutes) { advanceSeconds(minutes * 60); }
+    void advanceDays(std::int64_t days) { advanceSeconds(days * 86400); }
+
 private:
     DateTime now_;
     std::int64_t unixSeconds_;
