@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "Command.h"
+#include "DescriptorBuffer.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -14,27 +15,56 @@ constexpr const char* kTool = "trevik-cli";
 void printHelp(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands) {
     out << "Usage: " << kTool << " [--data-dir DIR] COMMAND [ARGUMENTS]\n\n"
         << "Works on the Trevik Diary data in DIR, else in the directory named by [Startup] Dir\n"
-        << "of the settings file, else in the current directory. Dates are YYYY-MM-DD, times\n"
-        << "H:MM.\n\nCommands:\n";
+        << "of the settings file, else in the current directory. Dates are YYYY-MM-DD (a real\n"
+        << "day from 1900 to 9999), times H:MM.\n\nCommands:\n";
     for (const auto& command : commands) {
         out << "  " << command->usage() << "\n      " << command->summary() << "\n";
     }
-    out << "\n" << kTool << " COMMAND --help describes one command.\n";
+    out << "\n"
+        << "Output of the read commands:\n"
+        << "  --format tsv    one row a line, its fields separated by tabs (the default); in a\n"
+        << "                  field a line break is printed as \\n, a tab as \\t and a backslash "
+           "as \\\\\n"
+        << "  --format json   a JSON array of objects in UTF-8; each command's --help names the\n"
+        << "                  fields\n\n"
+        << "Texts are stored in Windows-1252. A text holding a tab or another control character\n"
+        << "is refused, and so is a line break, except CR LF in a comment, --address and --misc.\n"
+        << "A character Windows-1252 lacks is refused too, unless --replace-unsupported is given:\n"
+        << "then it is stored as \"?\".\n\n"
+        << "Words after \"--\" are arguments even when they start with \"-\". \"--help\" asks for\n"
+        << "help wherever an option may stand; \"-h\" only as the command's one argument.\n\n"
+        << "Exit status: 0 done; 1 a file or the output could not be used (the reason on standard\n"
+        << "error); 2 bad input (one line on standard error, no file changed).\n\n"
+        << kTool << " COMMAND --help describes one command.\n";
 }
 
-bool wantsHelp(const std::vector<std::string>& args) {
-    return std::find(args.begin(), args.end(), "--help") != args.end() ||
-           std::find(args.begin(), args.end(), "-h") != args.end();
+void printCommandHelp(std::ostream& out, const Command& command) {
+    out << "Usage: " << kTool << " " << command.usage() << "\n  " << command.summary() << "\n";
+    if (*command.details() != '\0') {
+        out << "\n" << command.details();
+    }
 }
 
-} // namespace
+// A message as one line, whatever a file name in it holds.
+std::string oneLine(std::string message) {
+    for (char& c : message) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return message;
+}
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const Clock& clock, const Locale& locale) {
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const Clock& clock, const Locale& locale) {
     const auto commands = AllCommands();
     std::vector<std::string> rest = args;
     std::string dataDir;
-    if (rest.size() >= 2 && rest[0] == "--data-dir") {
+    if (!rest.empty() && rest[0] == "--data-dir") {
+        if (rest.size() < 2) {
+            err << kTool << ": option '--data-dir' needs a value\n";
+            return 2;
+        }
         dataDir = rest[1];
         rest.erase(rest.begin(), rest.begin() + 2);
     }
@@ -42,37 +72,55 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         printHelp(out, commands);
         return rest.empty() ? 2 : 0;
     }
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const auto& c) { return rest[0] == c->name(); });
-    if (command == commands.end()) {
-        err << kTool << ": unknown command '" << rest[0] << "'; see " << kTool << " --help\n";
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const auto& c) { return rest[0] == c->name(); });
+    if (found == commands.end()) {
+        err << kTool << ": unknown command '" << oneLine(rest[0]) << "'; see " << kTool
+            << " --help\n";
         return 2;
     }
-    const std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
-    if (wantsHelp(commandArgs)) {
-        out << "Usage: " << kTool << " " << (*command)->usage() << "\n  " << (*command)->summary()
-            << "\n";
-        return 0;
-    }
-    const SettingsFile settings = SettingsFile::standard();
-    if (dataDir.empty()) {
-        dataDir = LoadDataDir(settings);
-    }
-    CliContext context{dataDir.empty() ? std::filesystem::path() : std::filesystem::path(dataDir),
-                       settings, clock, locale, out};
-    if (!dataDir.empty() && !std::filesystem::is_directory(context.dataDir)) {
-        err << kTool << ": the data directory " << dataDir << " does not exist\n";
-        return 2;
-    }
+    Command& command = **found;
+    const auto fail = [&](const std::exception& error, int status) {
+        err << kTool << " " << command.name() << ": " << oneLine(error.what()) << "\n";
+        return status;
+    };
     try {
-        return (*command)->run(commandArgs, context);
+        const Arguments arguments(std::vector<std::string>(rest.begin() + 1, rest.end()),
+                                  command.options());
+        if (arguments.helpRequested()) {
+            printCommandHelp(out, command);
+            return 0;
+        }
+        const SettingsFile settings = SettingsFile::standard();
+        if (dataDir.empty()) {
+            dataDir = LoadDataDir(settings);
+        }
+        CliContext context{dataDir.empty() ? std::filesystem::path()
+                                           : std::filesystem::path(dataDir),
+                           settings, clock, locale, out};
+        if (!dataDir.empty() && !std::filesystem::is_directory(context.dataDir)) {
+            err << kTool << ": the data directory " << oneLine(dataDir) << " does not exist\n";
+            return 2;
+        }
+        return command.run(arguments, context);
     } catch (const UsageError& error) {
-        err << kTool << " " << (*command)->name() << ": " << error.what() << "\n";
-        return 2;
+        return fail(error, 2);
     } catch (const std::exception& error) {
-        err << kTool << " " << (*command)->name() << ": " << error.what() << "\n";
-        return 1;
+        return fail(error, 1);
     }
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const Clock& clock, const Locale& locale) {
+    const int status = runTool(args, out, err, clock, locale);
+    // What was printed only counts once it is out: a full disk shows at the last flush.
+    if (!out.flush()) {
+        err << kTool << ": cannot write to standard output" << writeFailureReason(out) << "\n";
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 } // namespace trevik::cli

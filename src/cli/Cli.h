@@ -10,8 +10,9 @@
 namespace trevik::cli {
 
 // Runs `trevik-cli` with its arguments (without the program name). Returns the exit status:
-// 0 on success, 2 on bad input (with one line on `err` and no file changed), 1 when a file
-// could not be written.
+// 0 on success; 2 on bad input, with one line on `err` and no file changed; 1 when a file
+// could not be read or written or `out` could not be written, with the reason on one line
+// of `err`.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const Clock& clock, const Locale& locale);
 

@@ -1,11 +1,16 @@
 #include "Cli.h"
+#include "DescriptorBuffer.h"
 #include "PosixLocale.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const trevik::SystemClock clock;
     const auto locale = trevik::cli::EnvironmentLocale();
-    return trevik::cli::RunCli(args, std::cout, std::cerr, clock, *locale);
+    // Standard output through a buffer that keeps the reason of a failed write.
+    trevik::cli::DescriptorBuffer output(STDOUT_FILENO);
+    std::ostream out(&output);
+    return trevik::cli::RunCli(args, out, std::cerr, clock, *locale);
 }

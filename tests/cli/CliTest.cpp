@@ -1,70 +1,12 @@
-// trevik-cli run in-process on a temporary data directory and settings file.
-#include "Cli.h"
+// trevik-cli's commands on a small diary: what they store and what they print.
+#include "CliFixture.h"
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
-#include "support/FixedClock.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 using namespace trevik;
-using trevik::test::TempDir;
-
-namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-struct CliFixture : ::testing::Test {
-    TempDir config;
-    TempDir data;
-    test::FixedClock clock;
-    EnglishLocale locale;
-
-    CliFixture() {
-        ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
-        clock.set({2026, 12, 7}, {9, 30, 20, 0}); // a Monday
-    }
-
-    CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data-dir", data.path().string()});
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = cli::RunCli(args, out, err, clock, locale);
-        return {status, out.str(), err.str()};
-    }
-
-    std::string ok(std::vector<std::string> args) {
-        const CliRun r = run(std::move(args));
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.err, "");
-        return r.out;
-    }
-
-    void settings(const std::string& text) { test::writeBytes(config / "Trevik.Ini", text); }
-
-    // A small diary: a contact, a type, and entries of every kind in December 2026.
-    void diary() {
-        ok({"add-contact", "Anna", "--email", "anna@example.org"});
-        ok({"add-type", "Work"});
-        ok({"add-entry", "Dentist", "--date", "2026-12-07", "--time", "9:30", "--type", "1",
-            "--link", "1"});
-        ok({"add-entry", "Early call", "--date", "2026-12-07", "--time", "8:00"});
-        ok({"add-entry", "Gym", "--date", "2026-12-02", "--time", "18:00", "--repeat", "weekly"});
-        ok({"add-entry", "Holiday", "--date", "2026-12-10", "--to", "2026-12-12"});
-        ok({"add-entry", "Buy milk"});
-        ok({"add-entry", "Birthday", "--date", "1980-12-24", "--repeat", "yearly"});
-        ok({"add-entry", "Review", "--alarm", "9:30", "--file", "/home/me/review.odt"});
-    }
-};
-
-} // namespace
+using trevik::test::CliFixture;
+using trevik::test::CliRun;
 
 TEST_F(CliFixture, AddCommandsPrintTheNewIdsAndStoreWhatTheEditorWould) {
     EXPECT_EQ(ok({"add-contact", "Anna", "--home", "030 1", "--address", "Road 1"}), "1\n");
@@ -93,10 +35,11 @@ TEST_F(CliFixture, AddCommandsPrintTheNewIdsAndStoreWhatTheEditorWould) {
 
 TEST_F(CliFixture, ContactsAndTypes) {
     diary();
-    ok({"add-contact", "bob", "--address", "Line 1\nLine 2"});
+    ok({"add-contact", "bob", "--address", "Line 1\r\nLine 2"});
+    // The address's line break is written as \n, so each contact stays on one line.
     EXPECT_EQ(ok({"contacts"}),
-              "Anna\t\t\t\t\tanna@example.org\t\t\t\nbob\t\t\t\t\t\t\tLine 1\nLine 2\t\n");
-    EXPECT_EQ(ok({"contacts", "B"}), "bob\t\t\t\t\t\t\tLine 1\nLine 2\t\n");
+              "Anna\t\t\t\t\tanna@example.org\t\t\t\nbob\t\t\t\t\t\t\tLine 1\\nLine 2\t\n");
+    EXPECT_EQ(ok({"contacts", "B"}), "bob\t\t\t\t\t\t\tLine 1\\nLine 2\t\n");
     EXPECT_EQ(ok({"contacts", "x"}), "");
     EXPECT_EQ(ok({"types"}), "1\tWork\n");
 }
@@ -170,12 +113,7 @@ TEST_F(CliFixture, DeletesClearLinksAndAskNothing) {
 
 TEST_F(CliFixture, BadInputChangesNoFileAndExitsWithTwo) {
     diary();
-    const auto snapshot = [&] {
-        return std::vector{
-            test::readBytes(data / "ADDRESS.TVD"), test::readBytes(data / "CALENDAR.TVD"),
-            test::readBytes(data / "TYPE.TVD"), test::readBytes(config / "Trevik.Ini")};
-    };
-    const auto before = snapshot();
+    const auto before = test::snapshotOf(*this);
     const struct {
         std::vector<std::string> args;
         const char* message;
@@ -206,7 +144,7 @@ TEST_F(CliFixture, BadInputChangesNoFileAndExitsWithTwo) {
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
         EXPECT_EQ(r.out, "");
     }
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(test::snapshotOf(*this), before);
 }
 
 TEST_F(CliFixture, HelpForTheToolAndEachCommand) {
@@ -229,4 +167,7 @@ TEST_F(CliFixture, TheDataDirectoryComesFromTheSettingsWhenNotGiven) {
     EXPECT_EQ(cli::RunCli({"contacts"}, out, err, clock, locale), 0);
     EXPECT_EQ(out.str(), "Stored\t\t\t\t\t\t\t\t\n");
     EXPECT_EQ(cli::RunCli({"--data-dir", "/no/such/dir", "contacts"}, out, err, clock, locale), 2);
+    std::ostringstream noValue;
+    EXPECT_EQ(cli::RunCli({"--data-dir"}, out, noValue, clock, locale), 2);
+    EXPECT_EQ(noValue.str(), "trevik-cli: option '--data-dir' needs a value\n");
 }

@@ -1,39 +1,64 @@
-#include "Arguments.h"
 #include "Command.h"
+#include "StoredText.h"
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"
+
+#include <stdexcept>
 
 namespace trevik::cli {
 
 namespace {
+
+const struct {
+    const char* option;
+    std::string Contact::*field;
+    TextRules rules;
+} kFields[] = {{"home", &Contact::home, {30}},
+               {"work", &Contact::work, {30}},
+               {"fax", &Contact::fax, {30}},
+               {"mobile", &Contact::mobile, {30}},
+               {"email", &Contact::email, {30}},
+               {"www", &Contact::www, {50}},
+               {"address", &Contact::address, {50, true}},
+               {"misc", &Contact::misc, {52, true}}};
 
 class AddContactCommand final : public Command {
 public:
     const char* name() const override { return "add-contact"; }
     const char* usage() const override {
         return "add-contact NAME [--home T] [--work T] [--fax T] [--mobile T] [--email T] "
-               "[--www T] [--address T] [--misc T]";
+               "[--www T] [--address T] [--misc T] [--replace-unsupported]";
     }
     const char* summary() const override {
         return "adds a contact as the editor's \"Save as New\" does; prints its id";
     }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(words,
-                             {"home", "work", "fax", "mobile", "email", "www", "address", "misc"});
+    const char* details() const override {
+        return "NAME (not empty), --home, --work, --fax, --mobile, --email: at most 30 characters\n"
+               "each; --www and --address at most 50, --misc 52. Only --address and --misc hold\n"
+               "line breaks, as CR LF.\n"
+               "--replace-unsupported: store a character Windows-1252 lacks as \"?\" instead of\n"
+               "refusing the text.\n";
+    }
+    OptionNames options() const override {
+        OptionNames names{{}, {kReplaceUnsupported}};
+        for (const auto& f : kFields) {
+            names.values.push_back(f.option);
+        }
+        return names;
+    }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
+        const bool replace = args.flag(kReplaceUnsupported);
         Contact contact;
-        contact.name = storedText(args.positional()[0], 30, "NAME");
-        const struct {
-            const char* option;
-            std::string Contact::*field;
-            std::size_t width;
-        } fields[] = {{"home", &Contact::home, 30},       {"work", &Contact::work, 30},
-                      {"fax", &Contact::fax, 30},         {"mobile", &Contact::mobile, 30},
-                      {"email", &Contact::email, 30},     {"www", &Contact::www, 50},
-                      {"address", &Contact::address, 50}, {"misc", &Contact::misc, 52}};
-        for (const auto& f : fields) {
+        contact.name = storedText(args.positional()[0], "NAME", {30, false, replace});
+        if (contact.name.empty()) {
+            throw UsageError("NAME is empty");
+        }
+        for (const auto& f : kFields) {
             if (const auto value = args.option(f.option)) {
-                contact.*f.field = storedText(*value, f.width, f.option);
+                TextRules rules = f.rules;
+                rules.replaceUnsupported = replace;
+                contact.*f.field = storedText(*value, f.option, rules);
             }
         }
         const std::int32_t uid = LoadOrMakeInstallationUid(context.settings, context.clock);

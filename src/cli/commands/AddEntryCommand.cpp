@@ -1,12 +1,12 @@
-#include "Arguments.h"
 #include "Command.h"
+#include "RecordLookup.h"
+#include "StoredText.h"
 #include "editor/EditorValues.h"
 #include "settings/Settings.h"
-#include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
-#include "storage/TypeSet.h"
 
 #include <map>
+#include <stdexcept>
 
 namespace trevik::cli {
 
@@ -24,18 +24,31 @@ public:
     const char* usage() const override {
         return "add-entry COMMENT [--date D] [--to D] [--time T] [--time-to T] [--alarm T] "
                "[--repeat none|daily|weekly|monthly|yearly] [--type CODE] [--link CONTACT_ID] "
-               "[--file PATH]";
+               "[--file PATH] [--replace-unsupported]";
     }
     const char* summary() const override {
         return "adds a calendar entry as the editor's \"Save as New\" does, with its date "
                "defaults; prints its id";
     }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(
-            words, {"date", "to", "time", "time-to", "alarm", "repeat", "type", "link", "file"});
+    const char* details() const override {
+        return "COMMENT: not empty, at most 30 characters; it may hold line breaks as CR LF.\n"
+               "--date, --to: YYYY-MM-DD from 1900-01-01 to 9999-12-31; --to needs --date and\n"
+               "is not before it. Without --date, an entry with --time is today's, and one with\n"
+               "--alarm today's while the alarm is ahead, else tomorrow's.\n"
+               "--type: a code that types lists; --link: an id that contacts --format json lists.\n"
+               "--file: at most 65 characters, one line.\n"
+               "--replace-unsupported: store a character Windows-1252 lacks as \"?\" instead of\n"
+               "refusing the text.\n";
+    }
+    OptionNames options() const override {
+        return {{"date", "to", "time", "time-to", "alarm", "repeat", "type", "link", "file"},
+                {kReplaceUnsupported}};
+    }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
+        const bool replace = args.flag(kReplaceUnsupported);
         CalendarEntry entry;
-        entry.comment = storedText(args.positional()[0], 30, "COMMENT");
+        entry.comment = storedText(args.positional()[0], "COMMENT", {30, true, replace});
         if (entry.comment.empty()) {
             throw UsageError("COMMENT is empty");
         }
@@ -52,6 +65,14 @@ public:
         entry.timeFrom = timeOption("time");
         entry.timeTo = timeOption("time-to");
         entry.alarm = timeOption("alarm");
+        // A period is shown from its first day to its last; any other end date never shows.
+        if (entry.dateTo != kNoDate && entry.dateFrom == kNoDate) {
+            throw UsageError("--to needs --date");
+        }
+        if (entry.dateTo != kNoDate && entry.dateTo < entry.dateFrom) {
+            throw UsageError("the end date " + *args.option("to") + " is before the start date " +
+                             *args.option("date"));
+        }
         entry.repeat = kRepeatNone;
         if (const auto repeat = args.option("repeat")) {
             const auto found = kRepeats.find(*repeat);
@@ -60,23 +81,24 @@ public:
             }
             entry.repeat = found->second;
         }
-        if (const auto type = args.option("type")) {
-            const std::int32_t code = parseId(*type, "a type code");
-            TypeSet types(context.dataDir);
-            types.Open();
-            if (types.FindByCode(code) == 0) {
-                throw UsageError("there is no type " + *type);
-            }
-            entry.type = std::int16_t(code);
-        }
-        if (const auto link = args.option("link")) {
+        const auto type = args.option("type");
+        const std::int32_t typeCode = type ? parseId(*type, "a type code") : 0;
+        const auto link = args.option("link");
+        if (link) {
             entry.addressLink = parseId(*link, "a contact id");
-            if (!LoadContact(context.dataDir, entry.addressLink)) {
-                throw UsageError("there is no contact " + *link);
-            }
         }
         if (const auto file = args.option("file")) {
-            entry.fileLink = storedText(*file, 65, "PATH");
+            entry.fileLink = storedText(*file, "PATH", {65, false, replace});
+        }
+        // The look-ups come last: every other fault is found without opening a file.
+        if (type) {
+            if (!typeExists(context.dataDir, typeCode)) {
+                throw UsageError("there is no type " + *type);
+            }
+            entry.type = std::int16_t(typeCode);
+        }
+        if (link && !contactExists(context.dataDir, entry.addressLink)) {
+            throw UsageError("there is no contact " + *link);
         }
         if (entry.dateFrom == kNoDate) {
             entry.dateFrom = DefaultDateFrom(

@@ -1,21 +1,12 @@
-#include "Arguments.h"
 #include "Command.h"
+#include "RecordLookup.h"
+#include "RecordResultCheck.h"
 #include "address/AddressDeletion.h"
-#include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
 
 namespace trevik::cli {
 
 namespace {
-
-void finish(const RecordResult& result, const std::string& what) {
-    if (!result.error.empty()) {
-        throw std::runtime_error(result.error);
-    }
-    if (!result.found) {
-        throw UsageError("there is no " + what);
-    }
-}
 
 class DeleteContactCommand final : public Command {
 public:
@@ -24,14 +15,16 @@ public:
     const char* summary() const override {
         return "deletes a contact and clears the calendar links to it, without questions";
     }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(words, {});
+    const char* details() const override { return "ID: as contacts --format json lists it.\n"; }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
-        const std::int32_t id = parseId(args.positional()[0], "a contact id");
-        if (!LoadContact(context.dataDir, id)) {
-            throw UsageError("there is no contact " + args.positional()[0]);
+        const std::string& id = args.positional()[0];
+        const std::int32_t contactId = parseId(id, "a contact id");
+        // Looked up first, so that no calendar link is cleared for a contact that is not there.
+        if (!contactExists(context.dataDir, contactId)) {
+            throw UsageError("there is no contact " + id);
         }
-        finish(DeleteAddress(context.dataDir, id).result, "contact " + args.positional()[0]);
+        checkRecordResult(DeleteAddress(context.dataDir, contactId).result, "contact " + id);
         return 0;
     }
 };
@@ -41,11 +34,11 @@ public:
     const char* name() const override { return "delete-entry"; }
     const char* usage() const override { return "delete-entry ID"; }
     const char* summary() const override { return "deletes a calendar entry, without questions"; }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(words, {});
+    const char* details() const override { return "ID: as view --format json lists it.\n"; }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
-        const std::int32_t id = parseId(args.positional()[0], "an entry id");
-        finish(DeleteEntry(context.dataDir, id), "entry " + args.positional()[0]);
+        const std::string& id = args.positional()[0];
+        checkRecordResult(DeleteEntry(context.dataDir, parseId(id, "an entry id")), "entry " + id);
         return 0;
     }
 };

@@ -1,7 +1,12 @@
-#include "Arguments.h"
 #include "Command.h"
+#include "JsonList.h"
 #include "Output.h"
+#include "OutputFormat.h"
+#include "StoredText.h"
+#include "TabSeparated.h"
 #include "storage/TypeRecords.h"
+
+#include <stdexcept>
 
 namespace trevik::cli {
 
@@ -10,13 +15,32 @@ namespace {
 class TypesCommand final : public Command {
 public:
     const char* name() const override { return "types"; }
-    const char* usage() const override { return "types"; }
+    const char* usage() const override { return "types [--format tsv|json]"; }
     const char* summary() const override { return "the entry types: code, tab, name"; }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        Arguments(words, {}).expectPositional(0, 0);
-        for (const EntryType& type : ListTypes(context.dataDir)) {
+    const char* details() const override {
+        return "Types in file order.\n"
+               "TSV fields: code, name.\n"
+               "JSON fields: code (number), name (string).\n";
+    }
+    OptionNames options() const override { return {{kFormatOption}, {}}; }
+    int run(const Arguments& args, CliContext& context) override {
+        args.expectPositional(0, 0);
+        const OutputFormat format = outputFormat(args);
+        const std::vector<EntryType> types = ListTypes(context.dataDir);
+        if (format == OutputFormat::Json) {
+            JsonList list(context.out);
+            for (const EntryType& type : types) {
+                list.beginObject();
+                list.number("code", type.code);
+                list.text("name", type.name);
+                list.endObject();
+            }
+            list.finish();
+            return 0;
+        }
+        for (const EntryType& type : types) {
             context.out << type.code << '\t';
-            print(context.out, type.name);
+            print(context.out, tsvField(type.name));
             context.out << '\n';
         }
         return 0;
@@ -26,12 +50,18 @@ public:
 class AddTypeCommand final : public Command {
 public:
     const char* name() const override { return "add-type"; }
-    const char* usage() const override { return "add-type NAME"; }
+    const char* usage() const override { return "add-type NAME [--replace-unsupported]"; }
     const char* summary() const override { return "adds an entry type; prints its code"; }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(words, {});
+    const char* details() const override {
+        return "NAME: at most 30 characters, one line.\n"
+               "--replace-unsupported: store a character Windows-1252 lacks as \"?\" instead of\n"
+               "refusing the name.\n";
+    }
+    OptionNames options() const override { return {{}, {kReplaceUnsupported}}; }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
-        const std::string name = storedText(args.positional()[0], 30, "NAME");
+        const TextRules rules{30, false, args.flag(kReplaceUnsupported)};
+        const std::string name = storedText(args.positional()[0], "NAME", rules);
         const RecordResult result = AddType(context.dataDir, name);
         if (!result.error.empty()) {
             throw std::runtime_error(result.error);

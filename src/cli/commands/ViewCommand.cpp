@@ -1,6 +1,8 @@
-#include "Arguments.h"
 #include "Command.h"
+#include "JsonList.h"
 #include "Output.h"
+#include "OutputFormat.h"
+#include "TabSeparated.h"
 #include "ViewSettings.h"
 #include "calendar/CalendarView.h"
 #include "clipboard/ClipboardLines.h"
@@ -15,23 +17,70 @@ const std::map<std::string, std::int32_t> kViews = {
     {"day", kDayView},   {"week", kWeekView}, {"month", kMonthView},
     {"year", kYearView}, {"todo", kToDoView}, {"anniversaries", kAnniversaryView}};
 
+void printTsv(std::ostream& out, const CalendarRowList& rows) {
+    for (const CalendarRow& row : rows.rows()) {
+        if (isPlainTsvField(row.timeText) && isPlainTsvField(row.typeName) &&
+            isPlainTsvField(row.comment) && isPlainTsvField(row.dayText)) {
+            print(out, CalendarLine(row, "\n"));
+            continue;
+        }
+        CalendarRow escaped = row;
+        escaped.timeText = tsvField(row.timeText);
+        escaped.typeName = tsvField(row.typeName);
+        escaped.comment = tsvField(row.comment);
+        escaped.dayText = tsvField(row.dayText);
+        print(out, CalendarLine(escaped, "\n"));
+    }
+}
+
+void printJson(std::ostream& out, const CalendarRowList& rows) {
+    JsonList list(out);
+    for (const CalendarRow& row : rows.rows()) {
+        list.beginObject();
+        if (row.isDayHeader) {
+            list.text("row", "day");
+            list.text("text", row.dayText);
+        } else {
+            list.text("row", "entry");
+            list.number("id", row.recordId);
+            list.text("time", row.timeText);
+            list.text("type", row.typeName);
+            list.text("comment", row.comment);
+            list.text("fileLink", row.fileLink);
+            list.idOrNull("contactId", row.addressId);
+        }
+        list.endObject();
+    }
+    list.finish();
+}
+
 class ViewCommand final : public Command {
 public:
     const char* name() const override { return "view"; }
     const char* usage() const override {
-        return "view day|week|month|year|todo|anniversaries [DATE]";
+        return "view day|week|month|year|todo|anniversaries [DATE] [--format tsv|json]";
     }
     const char* summary() const override {
         return "the calendar rows the view shows for DATE (default today), one calendar line "
                "each";
     }
-    int run(const std::vector<std::string>& words, CliContext& context) override {
-        const Arguments args(words, {});
+    const char* details() const override {
+        return "Rows in the window's order: a day header, then the entries shown on that day.\n"
+               "TSV fields of a day header: empty, empty, the day, empty. Of an entry: time,\n"
+               "type, comment, F when it links a file, A when it links a contact (else a blank).\n"
+               "JSON fields: row (\"day\" or \"entry\"); a day has text (the day header); an "
+               "entry\n"
+               "has id (number), time, type, comment, fileLink (strings) and contactId (number,\n"
+               "null without a link).\n";
+    }
+    OptionNames options() const override { return {{kFormatOption}, {}}; }
+    int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 2);
         const auto view = kViews.find(args.positional()[0]);
         if (view == kViews.end()) {
             throw UsageError("unknown view '" + args.positional()[0] + "'");
         }
+        const OutputFormat format = outputFormat(args);
         ViewContext viewContext = ViewContextFromSettings(context);
         viewContext.viewCode = view->second;
         const DayNumber date =
@@ -39,8 +88,10 @@ public:
         CalendarRowList rows;
         // No grid to fit: a height that holds every row.
         BuildCalendarView(rows, context.dataDir, date, viewContext, 1 << 30, context.locale);
-        for (const CalendarRow& row : rows.rows()) {
-            print(context.out, CalendarLine(row, "\n"));
+        if (format == OutputFormat::Json) {
+            printJson(context.out, rows);
+        } else {
+            printTsv(context.out, rows);
         }
         return 0;
     }
