@@ -3,22 +3,15 @@
 #include "storage/AddrSet.h"
 #include "storage/TypeSet.h"
 
-#include <stdexcept>
-
 namespace trevik::cli {
 
 namespace {
 
 template <typename Set, typename Find>
 bool recordExists(const std::filesystem::path& directory, Find find) {
+    // Read-only: a lookup neither creates a missing file nor needs write access.
     Set set(directory);
-    if (!std::filesystem::exists(std::filesystem::symlink_status(set.filePath()))) {
-        return false;
-    }
-    set.Open();
-    if (!set.lastError().empty()) {
-        throw std::runtime_error(set.lastError());
-    }
+    set.OpenForReading();
     return find(set) != 0;
 }
 

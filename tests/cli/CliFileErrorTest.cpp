@@ -50,7 +50,7 @@ TEST_F(CliFixture, CommandsThatLookUpOrWriteRecordsReportAFileTheyCannotUse) {
 
 // The two tests below need core readers that raise FileError for a file that exists but cannot
 // be read; they are disabled until the readers do, as today the readers see an empty file.
-TEST_F(CliFixture, DISABLED_ReadCommandsReportAFileTheyCannotReadInsteadOfAnEmptyDiary) {
+TEST_F(CliFixture, ReadCommandsReportAFileTheyCannotReadInsteadOfAnEmptyDiary) {
     diary();
     for (const Case& c : std::vector<Case>{
              {"ADDRESS.TVD", {"contacts"}},
@@ -70,7 +70,7 @@ TEST_F(CliFixture, DISABLED_ReadCommandsReportAFileTheyCannotReadInsteadOfAnEmpt
 }
 
 // With the calendar unreadable, deleting a contact would leave the entries linked to it.
-TEST_F(CliFixture, DISABLED_AContactStaysWhenTheCalendarLinksToItCannotBeRead) {
+TEST_F(CliFixture, AContactStaysWhenTheCalendarLinksToItCannotBeRead) {
     diary();
     makeUnreadable("CALENDAR.TVD");
     EXPECT_EQ(run({"delete-contact", "1"}).status, 1);
