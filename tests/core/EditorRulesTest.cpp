@@ -63,13 +63,15 @@ TEST(EditorValues, DatesFollowTheShortDatePattern) {
 
 namespace {
 
-class IsoLocale final : public Locale {
+// English names with a short date pattern of the test's choosing.
+class PatternLocale final : public Locale {
 public:
+    explicit PatternLocale(std::string pattern) : pattern_(std::move(pattern)) {}
     std::string shortMonthName(int m) const override { return english.shortMonthName(m); }
     std::string longMonthName(int m) const override { return english.longMonthName(m); }
     std::string shortDayName(int d) const override { return english.shortDayName(d); }
     std::string longDayName(int d) const override { return english.longDayName(d); }
-    std::string shortDateFormat() const override { return "yyyy-MM-dd"; }
+    std::string shortDateFormat() const override { return pattern_; }
     int compare(std::string_view a, std::string_view b) const override {
         return english.compare(a, b);
     }
@@ -77,14 +79,44 @@ public:
 
 private:
     EnglishLocale english;
+    std::string pattern_;
 };
 
 } // namespace
 
 TEST(EditorValues, OtherPatternOrders) {
-    IsoLocale iso;
+    const PatternLocale iso("yyyy-MM-dd");
     EXPECT_EQ(ParseDateText("2026-03-08", iso), dayNumberFromCivil({2026, 3, 8}));
     EXPECT_FALSE(ParseDateText("08-03-2026", iso).has_value());
+}
+
+TEST(EditorValues, PatternsWithBlanksDotsNamesAndQuotedText) {
+    const DayNumber march8 = dayNumberFromCivil({2026, 3, 8});
+    const PatternLocale hungarian("yyyy. MM. dd.");
+    EXPECT_EQ(ParseDateText("2026. 03. 08.", hungarian), march8);
+    EXPECT_EQ(ParseDateText("2026. 03. 08. 10:15", hungarian), march8);
+    EXPECT_EQ(ParseDateText("2026.3.8", hungarian), march8);
+    const PatternLocale named("d MMM yyyy");
+    EXPECT_EQ(ParseDateText("8 Mar 2026", named), march8);
+    EXPECT_EQ(ParseDateText("8 MARCH 2026", named), march8);
+    EXPECT_EQ(ParseDateText("8 3 2026", named), march8);
+    EXPECT_FALSE(ParseDateText("8 Mars 2026", named).has_value());
+    const PatternLocale quoted("d.MM.yy 'r.'");
+    EXPECT_EQ(ParseDateText("8.03.26 r.", quoted), march8);
+    EXPECT_EQ(ParseDateText("8.03.26", quoted), march8);
+    EXPECT_FALSE(ParseDateText("8.03.26 x.", quoted).has_value());
+}
+
+TEST(EditorValues, ATwoDigitYearKeepsTheCenturyTheBoxShowed) {
+    const PatternLocale american("M/d/yy");
+    const DayNumber march12 = dayNumberFromCivil({1945, 3, 12});
+    EXPECT_EQ(ParseDateText("3/12/45", american), dayNumberFromCivil({2045, 3, 12}));
+    EXPECT_EQ(ParseDateText("3/12/45", american, march12), march12);
+    EXPECT_EQ(ParseDateText("3/13/45", american, march12), march12 + 1);
+    EXPECT_EQ(ParseDateText("3/12/00", american, dayNumberFromCivil({2100, 1, 1})),
+              dayNumberFromCivil({2100, 3, 12}));
+    EXPECT_EQ(ParseDateText("3/12/99", american, march12), dayNumberFromCivil({1999, 3, 12}));
+    EXPECT_EQ(ParseDateText("3/12/1945", american), march12);
 }
 
 TEST(EditorValues, DateDefaultsForTimeAndAlarmEntries) {

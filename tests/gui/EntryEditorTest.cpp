@@ -1,4 +1,5 @@
 #include "FakeServices.h"
+#include "ModalDialogs.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
@@ -6,6 +7,7 @@
 #include "calendar/TimeForm.h"
 #include "editor/AddNewForm.h"
 #include "platform/QtSoundPlayer.h"
+#include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
 #include "storage/TypeRecords.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -26,6 +29,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 
 using namespace trevik;
@@ -44,15 +48,6 @@ private:
     }
 
     static std::vector<unsigned char> fileBytes(const char* name) { return test::readBytes(name); }
-
-    // Runs `body` on the modal dialog of type T as soon as it shows.
-    template <typename T, typename Body> static void whenModal(Body body) {
-        QTimer::singleShot(0, [body] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            body(dialog);
-        });
-    }
 
     static void writeWav(const std::string& path, int milliseconds) {
         const std::uint32_t samples = std::uint32_t(8000 * milliseconds / 1000);
@@ -211,11 +206,28 @@ private slots:
 
     void aWrongDateIsRefused() {
         auto form = editor();
-        form->DateFromEdit->setText(QStringLiteral("31/02/2026"));
+        QTest::keyClicks(form->DateFromEdit, QStringLiteral("31/02/2026"));
         form->DateFromExit();
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("Wrong date format, enter again"));
         QCOMPARE(env->messages.shown.back().caption, QString());
         QCOMPARE(form->DateFromEdit->text(), QString());
+    }
+
+    // The box's text is read only when the user changed it, so an untouched save keeps even a
+    // day whose text does not read back as a date.
+    void anUntouchedSaveKeepsADayItCannotReadBack() {
+        CalendarEntry far;
+        far.comment = "Far ahead";
+        far.dateFrom = dayNumberFromCivil({12026, 1, 1});
+        const std::int32_t id = AddEntry({}, far, env->clock, 1).id;
+        EditorSetup setup;
+        setup.findCase = 3;
+        setup.entry = LoadEntry({}, id);
+        auto form = editor(setup);
+        form->DateFromExit(); // leaving the box untouched
+        form->SaveCal->click();
+        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(LoadEntry({}, id)->dateFrom, far.dateFrom);
     }
 
     void linkingNeedsASavedContact() {
@@ -309,7 +321,229 @@ private slots:
         QCOMPARE(form->AddressEdit->toPlainText().size(), 49); // with CR LF: 50 bytes
         QCOMPARE(form->NameEdit->maxLength(), 30);
         QCOMPARE(form->WWWEdit->maxLength(), 50);
-        QCOMPARE(form->FileLinkEdit->maxLength(), 65);
+    }
+
+    void anEditorClosedUntouchedAsksNothing() {
+        auto empty = editor();
+        empty->Cancel->click();
+        QVERIFY(!empty->isVisible());
+        Contact ann;
+        ann.name = "Ann";
+        ann.misc = "likes tea";
+        CalendarEntry dentist;
+        dentist.comment = "Dentist";
+        dentist.dateFrom = dayNumberFromCivil({2026, 12, 9});
+        dentist.timeFrom = timeFraction({9, 30, 0, 0});
+        EditorSetup setup;
+        setup.findCase = 4;
+        setup.contact = LoadContact({}, AddContact({}, ann, env->clock, 1).id);
+        setup.entry = LoadEntry({}, AddEntry({}, dentist, env->clock, 1).id);
+        auto loaded = editor(setup);
+        loaded->FormActivate();
+        loaded->Cancel->click();
+        QVERIFY(!loaded->isVisible());
+        QVERIFY(env->messages.shown.empty());
+    }
+
+    // Each control marks its half changed, and "Save changes?" Yes saves what it holds.
+    void yesSavesWhatEveryControlChanged() {
+        AddType({}, "Work");
+        AddType({}, "Home");
+        Contact ann;
+        ann.name = "Ann";
+        const std::int32_t annId = AddContact({}, ann, env->clock, 1).id;
+        CalendarEntry dentist;
+        dentist.comment = "Dentist";
+        dentist.dateFrom = dayNumberFromCivil({2026, 12, 9});
+        dentist.timeFrom = timeFraction({9, 30, 0, 0});
+        const std::int32_t dentistId = AddEntry({}, dentist, env->clock, 1).id;
+        const auto typeOver = [](QLineEdit* edit, const QString& text) {
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        };
+        const struct {
+            const char* what;
+            std::function<void(TAddNewForm*)> change;
+            std::function<bool()> saved;
+        } cases[] = {
+            {"time", [&](TAddNewForm* f) { typeOver(f->TimeFromEdit, QStringLiteral("10:15")); },
+             [&] {
+                 return LoadEntry({}, dentistId)->timeFrom == timeFraction({10, 15, 0, 0});
+             }},
+            {"end time", [&](TAddNewForm* f) { typeOver(f->TimeToEdit, QStringLiteral("11:00")); },
+             [&] {
+                 return LoadEntry({}, dentistId)->timeTo == timeFraction({11, 0, 0, 0});
+             }},
+            {"alarm", [&](TAddNewForm* f) { typeOver(f->AlarmEdit, QStringLiteral("9:00")); },
+             [&] {
+                 return LoadEntry({}, dentistId)->alarm == timeFraction({9, 0, 0, 0});
+             }},
+            {"date",
+             [&](TAddNewForm* f) { typeOver(f->DateFromEdit, QStringLiteral("11/12/2026")); },
+             [&] {
+                 return LoadEntry({}, dentistId)->dateFrom == dayNumberFromCivil({2026, 12, 11});
+             }},
+            {"end date",
+             [&](TAddNewForm* f) { typeOver(f->DateToEdit, QStringLiteral("12/12/2026")); },
+             [&] {
+                 return LoadEntry({}, dentistId)->dateTo == dayNumberFromCivil({2026, 12, 12});
+             }},
+            {"file link",
+             [&](TAddNewForm* f) { typeOver(f->FileLinkEdit, QStringLiteral("/home/me/x.odt")); },
+             [&] { return LoadEntry({}, dentistId)->fileLink == "/home/me/x.odt"; }},
+            {"link", [&](TAddNewForm* f) { f->Link->click(); },
+             [&] { return LoadEntry({}, dentistId)->addressLink == annId; }},
+            {"type",
+             [&](TAddNewForm* f) {
+                 f->TypeCombo->setCurrentIndex(1);
+                 emit f->TypeCombo->activated(1);
+             },
+             [&] { return LoadEntry({}, dentistId)->type == 2; }},
+            {"repeat",
+             [&](TAddNewForm* f) {
+                 f->RepeatCombo->setCurrentIndex(2);
+                 emit f->RepeatCombo->activated(2);
+             },
+             [&] { return LoadEntry({}, dentistId)->repeat == 2; }},
+            {"comment",
+             [&](TAddNewForm* f) {
+                 f->CommentEdit->moveCursor(QTextCursor::End);
+                 QTest::keyClicks(f->CommentEdit, "!");
+             },
+             [&] { return LoadEntry({}, dentistId)->comment == "Dentist!"; }},
+            {"misc", [&](TAddNewForm* f) { QTest::keyClicks(f->MiscEdit, "tea"); },
+             [&] { return LoadContact({}, annId)->misc == "tea"; }},
+        };
+        for (const auto& c : cases) {
+            EditorSetup setup;
+            setup.findCase = 4;
+            setup.contact = LoadContact({}, annId);
+            setup.entry = LoadEntry({}, dentistId);
+            auto form = editor(setup);
+            c.change(form.get());
+            env->messages.shown.clear();
+            form->Cancel->click();
+            QVERIFY2(!env->messages.shown.empty(), c.what);
+            QCOMPARE(env->messages.shown.front().text, QStringLiteral("Save changes?"));
+            QVERIFY2(c.saved(), c.what);
+            QCOMPARE(form->result(), int(QDialog::Accepted));
+        }
+    }
+
+    void aFullMemoRefusesMoreAndKeepsItsEnd() {
+        auto form = editor();
+        form->CommentEdit->setPlainText(QStringLiteral("Lunch with Mary at the pub ok"));
+        QTextCursor start = form->CommentEdit->textCursor();
+        start.setPosition(0);
+        form->CommentEdit->setTextCursor(start);
+        QTest::keyClicks(form->CommentEdit, QStringLiteral("Big "));
+        QCOMPARE(form->CommentEdit->toPlainText(),
+                 QStringLiteral("BLunch with Mary at the pub ok"));
+        QCOMPARE(form->CommentEdit->textCursor().position(), 1);
+        // A line break takes two characters of the field: it does not fit either.
+        QTest::keyClick(form->CommentEdit, Qt::Key_Return);
+        QCOMPARE(form->CommentEdit->toPlainText(),
+                 QStringLiteral("BLunch with Mary at the pub ok"));
+
+        // A paste is cut to what fits, where the caret is.
+        form->AddressEdit->setPlainText(QString(45, QLatin1Char('a')));
+        QTextCursor middle = form->AddressEdit->textCursor();
+        middle.setPosition(10);
+        form->AddressEdit->setTextCursor(middle);
+        QApplication::clipboard()->setText(QStringLiteral("0123456789"));
+        form->AddressEdit->paste();
+        QCOMPARE(form->AddressEdit->toPlainText(),
+                 QString(10, QLatin1Char('a')) + "01234" + QString(35, QLatin1Char('a')));
+        QCOMPARE(form->AddressEdit->textCursor().position(), 15);
+    }
+
+    void theMiscMemoHoldsFiftyCharacters() {
+        auto form = editor();
+        QTest::keyClicks(form->MiscEdit, QString(55, QLatin1Char('m')));
+        QCOMPARE(form->MiscEdit->toPlainText(), QString(50, QLatin1Char('m')));
+        form->NameEdit->setText(QStringLiteral("Mia"));
+        form->SaveAddrAsNew->click();
+        QCOMPARE(LoadContact({}, 1)->misc, std::string(50, 'm'));
+    }
+
+    void aSaveWhoseContactIsGoneIsReported() {
+        Contact ann;
+        ann.name = "Ann";
+        EditorSetup setup;
+        setup.findCase = 2;
+        setup.contact = LoadContact({}, AddContact({}, ann, env->clock, 1).id);
+        auto form = editor(setup);
+        DeleteContact({}, setup.contact->id); // by another program, while the editor is open
+        form->MobileEdit->setText(QStringLiteral("0170 1"));
+        env->messages.answers = {MessageResult::Cancel};
+        form->SaveAddr->click();
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("deleted")));
+        QCOMPARE(env->messages.shown[0].buttons, MessageButtons::OkCancel);
+        QVERIFY(form->isVisible());
+        QVERIFY(!LoadContact({}, setup.contact->id).has_value());
+        QVERIFY(!form->SaveAddr->isEnabled()); // there is nothing left to save over
+        form->SaveAddrAsNew->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QCOMPARE(LoadContact({}, form->editAddressId)->mobile, std::string("0170 1"));
+
+        // OK to the offer saves it as a new contact at once.
+        setup.contact = LoadContact({}, form->editAddressId);
+        auto again = editor(setup);
+        DeleteContact({}, setup.contact->id);
+        again->WorkEdit->setText(QStringLiteral("030 2"));
+        env->messages.answers = {MessageResult::Ok};
+        again->SaveAddr->click();
+        QCOMPARE(again->result(), int(QDialog::Accepted));
+        const std::optional<Contact> saved = LoadContact({}, again->editAddressId);
+        QVERIFY(saved.has_value());
+        QCOMPARE(saved->work, std::string("030 2"));
+        QCOMPARE(saved->mobile, std::string("0170 1"));
+    }
+
+    void aSaveWhoseEntryIsGoneIsReported() {
+        CalendarEntry dentist;
+        dentist.comment = "Dentist";
+        const std::int32_t id = AddEntry({}, dentist, env->clock, 1).id;
+        EditorSetup setup;
+        setup.findCase = 3;
+        setup.entry = LoadEntry({}, id);
+        auto form = editor(setup);
+        DeleteEntry({}, id);
+        form->CommentEdit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form->CommentEdit, QStringLiteral(" at 9"));
+        env->messages.answers = {MessageResult::Cancel};
+        form->SaveCal->click();
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("deleted")));
+        QVERIFY(form->isVisible());
+        QVERIFY(!LoadEntry({}, id).has_value());
+        // "Save changes?" Yes, then OK to the offer: saved as a new entry.
+        env->messages.answers = {MessageResult::Yes, MessageResult::Ok};
+        form->Cancel->click();
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QCOMPARE(LoadEntry({}, form->editEntryId)->comment, std::string("Dentist at 9"));
+    }
+
+    void aFileLinkLongerThanItsFieldIsRefused() {
+        const QString longPath = QStringLiteral("/home/me/") + QString(60, QLatin1Char('p'));
+        auto form = editor();
+        env->files.answers = {longPath};
+        form->FileLinkButton->click();
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("65")));
+        QCOMPARE(form->FileLinkEdit->text(), QString());
+        // Pasted into the box, it is refused at the save.
+        form->CommentEdit->setPlainText(QStringLiteral("Plan"));
+        form->FileLinkEdit->setText(longPath);
+        form->SaveCalAsNew->click();
+        QCOMPARE(env->messages.shown.size(), std::size_t(2));
+        QVERIFY(env->messages.shown[1].text.contains(QStringLiteral("65")));
+        QVERIFY(form->isVisible());
+        QVERIFY(!LoadEntry({}, 1).has_value());
+        form->FileLinkEdit->setText(longPath.left(65));
+        form->SaveCalAsNew->click();
+        QCOMPARE(LoadEntry({}, 1)->fileLink, toStored(longPath.left(65)));
     }
 
     void theFileDialogReturnsThePathAndLeavesTheCurrentDirectory() {

@@ -1,10 +1,8 @@
 #include "editor/EditorValues.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <string>
-#include <vector>
 
 namespace trevik {
 
@@ -18,28 +16,6 @@ std::string_view trimmed(std::string_view s) {
         s.remove_suffix(1);
     }
     return s;
-}
-
-// Runs of digits in `text`, with the length of each run.
-std::vector<std::pair<int, std::size_t>> numbersIn(std::string_view text) {
-    std::vector<std::pair<int, std::size_t>> numbers;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        long value = 0;
-        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])) &&
-               end - i < 9) {
-            value = value * 10 + (text[end] - '0');
-            ++end;
-        }
-        numbers.emplace_back(int(value), end - i);
-        i = end;
-    }
-    return numbers;
 }
 
 } // namespace
@@ -73,47 +49,6 @@ std::optional<double> ParseTimeText(std::string_view text) {
         return std::nullopt;
     }
     return timeFraction({parts[0], parts[1], parts[2], 0});
-}
-
-std::optional<DayNumber> ParseDateText(std::string_view text, const Locale& locale) {
-    text = trimmed(text);
-    // A time part after the date is accepted: only the date's numbers are read.
-    if (const auto blank = text.find(' '); blank != std::string_view::npos) {
-        text = text.substr(0, blank);
-    }
-    const std::string pattern = locale.shortDateFormat();
-    std::vector<char> order;
-    for (const char c : pattern) {
-        if ((c == 'd' || c == 'M' || c == 'y') &&
-            std::find(order.begin(), order.end(), c) == order.end()) {
-            order.push_back(c);
-        }
-    }
-    const auto numbers = numbersIn(text);
-    if (order.size() != 3 || numbers.size() != 3) {
-        return std::nullopt;
-    }
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const auto [value, digits] = numbers[i];
-        switch (order[i]) {
-        case 'd':
-            day = value;
-            break;
-        case 'M':
-            month = value;
-            break;
-        default:
-            year = digits <= 2 ? (value < 50 ? 2000 + value : 1900 + value) : value;
-            break;
-        }
-    }
-    if (!isValidCivilDate(year, month, day)) {
-        return std::nullopt;
-    }
-    return dayNumberFromCivil({year, month, day});
 }
 
 DayNumber DefaultDateFrom(bool hasTime, std::optional<double> alarm, const Clock& clock) {

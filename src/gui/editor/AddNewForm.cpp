@@ -4,6 +4,7 @@
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "editor/EditorValues.h"
+#include "editor/LimitedMemo.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
@@ -13,231 +14,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace trevik;
 
 namespace {
 
-// Memos store their line breaks as CR LF, which count towards the field's width.
-std::string memoText(const QPlainTextEdit* memo) {
-    return toStored(memo->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
-
-void setMemoText(QPlainTextEdit* memo, const std::string& stored) {
-    memo->setPlainText(fromStored(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-// Keeps a memo within its field's width, as an edit's maximum length does.
-void limitMemo(QPlainTextEdit* memo, std::size_t width) {
-    QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo, width] {
-        QString text = memo->toPlainText();
-        if (memoText(memo).size() <= width) {
-            return;
-        }
-        while (!text.isEmpty() &&
-               toStored(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() >
-                   width) {
-            text.chop(1);
-        }
-        memo->setPlainText(text);
-        memo->moveCursor(QTextCursor::End);
-    });
-}
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, int maxLength = 32767) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
-    return edit;
-}
-
-QPlainTextEdit* memo(QWidget* parent, const char* name, std::size_t width) {
-    auto* edit = new QPlainTextEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setTabChangesFocus(true);
-    edit->setFixedHeight(42);
-    limitMemo(edit, width);
-    return edit;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A label whose caption names the control for screen readers and whose mnemonic focuses it.
-void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
-            QWidget* extra = nullptr) {
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(field, row, 1, 1, extra == nullptr ? 2 : 1);
-    if (extra != nullptr) {
-        grid->addWidget(extra, row, 2);
-    }
-}
+// A record's file link field: a longer path cannot be stored whole.
+constexpr std::size_t kFileLinkWidth = 65;
 
 } // namespace
-
-TAddNewForm::TAddNewForm(Services& services, int timeInterval, std::int32_t installationUid,
-                         QWidget* parent)
-    : QDialog(parent), services_(services), timeInterval_(timeInterval),
-      installationUid_(installationUid) {
-    setObjectName(QStringLiteral("AddNewForm"));
-    setWindowTitle(QStringLiteral("Edit / New Window"));
-    auto* addressGroup = new QGroupBox(QStringLiteral("Address Book"), this);
-    auto* calendarGroup = new QGroupBox(QStringLiteral("Calendar"), this);
-    buildAddressHalf(addressGroup);
-    buildCalendarHalf(calendarGroup);
-    Cancel = button(this, "Cancel", QStringLiteral("Close"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(addressGroup);
-    layout->addWidget(calendarGroup);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(Cancel);
-    layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(Cancel, &QPushButton::clicked, this, &TAddNewForm::CancelClick);
-    loadTypes();
-    presenceChanged();
-}
-
-void TAddNewForm::buildAddressHalf(QGroupBox* group) {
-    auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(3);
-    NameEdit = lineEdit(group, "NameEdit", 30);
-    WorkEdit = lineEdit(group, "WorkEdit", 30);
-    HomeEdit = lineEdit(group, "HomeEdit", 30);
-    FaxEdit = lineEdit(group, "FaxEdit", 30);
-    MobileEdit = lineEdit(group, "MobileEdit", 30);
-    EmailEdit = lineEdit(group, "EmailEdit", 30);
-    WWWEdit = lineEdit(group, "WWWEdit", 50);
-    AddressEdit = memo(group, "AddressEdit", 50);
-    MiscEdit = memo(group, "MiscEdit", 52);
-    NameEdit->setMinimumWidth(260);
-    addRow(grid, 0, QStringLiteral("&Name:"), NameEdit);
-    addRow(grid, 1, QStringLiteral("&Work:"), WorkEdit);
-    addRow(grid, 2, QStringLiteral("&Home:"), HomeEdit);
-    addRow(grid, 3, QStringLiteral("&Fax:"), FaxEdit);
-    addRow(grid, 4, QStringLiteral("&Mobile:"), MobileEdit);
-    addRow(grid, 5, QStringLiteral("&Email:"), EmailEdit);
-    addRow(grid, 6, QStringLiteral("WWW:"), WWWEdit);
-    addRow(grid, 7, QStringLiteral("&Address:"), AddressEdit);
-    addRow(grid, 8, QStringLiteral("M&isc:"), MiscEdit);
-    SaveAddr = button(group, "SaveAddr", QStringLiteral("Save"));
-    SaveAddrAsNew = button(group, "SaveAddrAsNew", QStringLiteral("Save as New"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SaveAddr);
-    buttons->addWidget(SaveAddrAsNew);
-    grid->addLayout(buttons, 9, 0, 1, 3);
-    connect(SaveAddr, &QPushButton::clicked, this, &TAddNewForm::SaveAddrClick);
-    connect(SaveAddrAsNew, &QPushButton::clicked, this, &TAddNewForm::SaveAddrAsNewClick);
-    const auto addressChanged = [this] { changed = addressChanged_ = true; };
-    for (QLineEdit* edit :
-         {NameEdit, WorkEdit, HomeEdit, FaxEdit, MobileEdit, EmailEdit, WWWEdit}) {
-        connect(edit, &QLineEdit::textChanged, this, addressChanged);
-    }
-    for (QPlainTextEdit* edit : {AddressEdit, MiscEdit}) {
-        connect(edit, &QPlainTextEdit::textChanged, this, addressChanged);
-    }
-}
-
-void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
-    auto* grid = new QGridLayout(group);
-    CommentEdit = memo(group, "CommentEdit", 30);
-    TypeCombo = new QComboBox(group);
-    TypeCombo->setObjectName(QStringLiteral("TypeCombo"));
-    DateFromEdit = lineEdit(group, "DateFromEdit");
-    DateToEdit = lineEdit(group, "DateToEdit");
-    TimeFromEdit = lineEdit(group, "TimeFromEdit");
-    TimeToEdit = lineEdit(group, "TimeToEdit");
-    AlarmEdit = lineEdit(group, "AlarmEdit");
-    FileLinkEdit = lineEdit(group, "FileLinkEdit", 65);
-    grid->setVerticalSpacing(3);
-    DateFromButton = button(group, "DateFromButton", QStringLiteral("..."));
-    DateToButton = button(group, "DateToButton", QStringLiteral("..."));
-    TimeFromButton = button(group, "TimeFromButton", QStringLiteral("..."));
-    TimeToButton = button(group, "TimeToButton", QStringLiteral("..."));
-    AlarmButton = button(group, "AlarmButton", QStringLiteral("..."));
-    FileLinkButton = button(group, "FileLinkButton", QStringLiteral("..."));
-    for (QPushButton* picker : {DateFromButton, DateToButton, TimeFromButton, TimeToButton,
-                                AlarmButton, FileLinkButton}) {
-        picker->setFixedWidth(32);
-    }
-    RepeatCombo = new QComboBox(group);
-    RepeatCombo->setObjectName(QStringLiteral("RepeatCombo"));
-    RepeatCombo->addItems({QStringLiteral("None"), QStringLiteral("Daily"),
-                           QStringLiteral("Weekly"), QStringLiteral("Monthly"),
-                           QStringLiteral("Yearly ")});
-    TypeOfData = lineEdit(group, "TypeOfData");
-    TypeOfData->setReadOnly(true);
-    TypeOfData->setAccessibleName(QStringLiteral("Kind of entry"));
-    Link = new QCheckBox(QStringLiteral("&Link"), group);
-    Link->setObjectName(QStringLiteral("Link"));
-    Link->installEventFilter(this);
-    addRow(grid, 0, QStringLiteral("&Comment:"), CommentEdit);
-    addRow(grid, 1, QStringLiteral("&Type:"), TypeCombo);
-    addRow(grid, 2, QStringLiteral("&Date:"), DateFromEdit, DateFromButton);
-    addRow(grid, 3, QStringLiteral("To:"), DateToEdit, DateToButton);
-    addRow(grid, 4, QStringLiteral("T&ime:"), TimeFromEdit, TimeFromButton);
-    addRow(grid, 5, QStringLiteral("To:"), TimeToEdit, TimeToButton);
-    addRow(grid, 6, QStringLiteral("A&larm:"), AlarmEdit, AlarmButton);
-    addRow(grid, 7, QStringLiteral("File Lin&k:"), FileLinkEdit, FileLinkButton);
-    addRow(grid, 8, QStringLiteral("&Repeat rate:"), RepeatCombo);
-    grid->addWidget(TypeOfData, 9, 1, 1, 2);
-    // Both end boxes are captioned "To:"; a screen reader needs to tell them apart.
-    DateToEdit->setAccessibleName(QStringLiteral("Date to"));
-    TimeToEdit->setAccessibleName(QStringLiteral("Time to"));
-    SaveCal = button(group, "SaveCal", QStringLiteral("Save"));
-    SaveCalAsNew = button(group, "SaveCalAsNew", QStringLiteral("Save as New"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Link);
-    buttons->addStretch();
-    buttons->addWidget(SaveCal);
-    buttons->addWidget(SaveCalAsNew);
-    grid->addLayout(buttons, 10, 0, 1, 3);
-
-    connect(SaveCal, &QPushButton::clicked, this, &TAddNewForm::SaveCalClick);
-    connect(SaveCalAsNew, &QPushButton::clicked, this, &TAddNewForm::SaveCalAsNewClick);
-    connect(CommentEdit, &QPlainTextEdit::textChanged, this,
-            [this] { changed = entryChanged_ = true; });
-    // A type chosen by the user stays chosen when the editor becomes active again.
-    connect(TypeCombo, &QComboBox::activated, this, [this](int index) {
-        changed = entryChanged_ = true;
-        typeCode = typeCodes.value(index).toInt();
-    });
-    connect(RepeatCombo, &QComboBox::activated, this, [this] { changed = entryChanged_ = true; });
-    for (QLineEdit* edit : {DateFromEdit, DateToEdit, TimeFromEdit, TimeToEdit, AlarmEdit}) {
-        connect(edit, &QLineEdit::textChanged, this, &TAddNewForm::presenceChanged);
-    }
-    connect(DateFromEdit, &QLineEdit::editingFinished, this, &TAddNewForm::DateFromExit);
-    connect(DateToEdit, &QLineEdit::editingFinished, this, &TAddNewForm::DateToExit);
-    connect(DateFromButton, &QPushButton::clicked, this,
-            [this] { pickDate(DateFromEdit, dateFrom_); });
-    connect(DateToButton, &QPushButton::clicked, this, [this] { pickDate(DateToEdit, dateTo_); });
-    connect(TimeFromButton, &QPushButton::clicked, this, [this] { pickTime(TimeFromEdit, false); });
-    connect(TimeToButton, &QPushButton::clicked, this, [this] { pickTime(TimeToEdit, false); });
-    connect(AlarmButton, &QPushButton::clicked, this, [this] { pickTime(AlarmEdit, true); });
-    connect(FileLinkButton, &QPushButton::clicked, this, &TAddNewForm::pickFileLink);
-    connect(Link, &QCheckBox::toggled, this, [this](bool on) {
-        if (on && !addressSaved && !addressEditable) {
-            Link->setChecked(false); // there is no contact to link to yet
-        }
-    });
-}
 
 void TAddNewForm::loadTypes() {
     for (const EntryType& type : ListTypes({})) {
@@ -248,6 +35,7 @@ void TAddNewForm::loadTypes() {
 }
 
 void TAddNewForm::Prepare(const EditorSetup& setup) {
+    loading_ = true;
     NameEdit->setText(fromStored(setup.nameText));
     CommentEdit->setPlainText(fromStored(setup.commentText));
     focusComment = setup.focusComment;
@@ -260,8 +48,20 @@ void TAddNewForm::Prepare(const EditorSetup& setup) {
         addressEditable = true;
     }
     Link->setChecked(setup.linkChecked);
-    // What the editor opened with is not a change of the user's to save.
-    addressChanged_ = entryChanged_ = false;
+    loading_ = false;
+}
+
+// What the editor opens with is no change of the user's: closing it untouched asks nothing.
+void TAddNewForm::addressEdited() {
+    if (!loading_) {
+        changed = addressChanged_ = true;
+    }
+}
+
+void TAddNewForm::entryEdited() {
+    if (!loading_) {
+        changed = entryChanged_ = true;
+    }
 }
 
 void TAddNewForm::loadContact(const Contact& contact) {
@@ -273,13 +73,13 @@ void TAddNewForm::loadContact(const Contact& contact) {
     MobileEdit->setText(fromStored(contact.mobile));
     EmailEdit->setText(fromStored(contact.email));
     WWWEdit->setText(fromStored(contact.www));
-    setMemoText(AddressEdit, contact.address);
-    setMemoText(MiscEdit, contact.misc);
+    AddressEdit->setStoredText(contact.address);
+    MiscEdit->setStoredText(contact.misc);
 }
 
 void TAddNewForm::loadEntry(const CalendarEntry& entry) {
     editEntryId = entry.id;
-    setMemoText(CommentEdit, entry.comment);
+    CommentEdit->setStoredText(entry.comment);
     typeCode = entry.type;
     const auto showDate = [this](QLineEdit* edit, DayNumber day, std::optional<DayNumber>& date) {
         edit->setText(fromStored(ShortDateText(day, services_.locale)));
@@ -323,18 +123,40 @@ void TAddNewForm::presenceChanged() {
     }
 }
 
-void TAddNewForm::dateExit(QLineEdit* edit, std::optional<DayNumber>& date) {
+// A box's day changes only by a pick or when the user edited its text: what the box wrote
+// itself is never read back, so an untouched save keeps the day exactly. False when the
+// edited text is no date.
+bool TAddNewForm::readDateBox(QLineEdit* edit, std::optional<DayNumber>& date) {
+    if (!edit->isModified()) {
+        return true;
+    }
     if (edit->text().isEmpty()) {
         date.reset();
-        presenceChanged();
+    } else {
+        const std::optional<DayNumber> read =
+            ParseDateText(toStored(edit->text()), services_.locale, date.value_or(kNoDate));
+        if (!read) {
+            return false;
+        }
+        date = read;
+    }
+    edit->setModified(false);
+    presenceChanged();
+    return true;
+}
+
+void TAddNewForm::showWrongDate() {
+    services_.messages.show(this, QStringLiteral("Wrong date format, enter again"), QString(),
+                            MessageButtons::Ok, MessageIcon::None);
+}
+
+void TAddNewForm::dateExit(QLineEdit* edit, std::optional<DayNumber>& date) {
+    if (readDateBox(edit, date)) {
         return;
     }
-    date = ParseDateText(toStored(edit->text()), services_.locale);
-    if (!date) {
-        services_.messages.show(this, QStringLiteral("Wrong date format, enter again"), QString(),
-                                MessageButtons::Ok, MessageIcon::None);
-        edit->clear();
-    }
+    showWrongDate();
+    date.reset();
+    edit->setText(QString());
 }
 
 void TAddNewForm::DateFromExit() {
@@ -346,14 +168,14 @@ void TAddNewForm::DateToExit() {
 }
 
 void TAddNewForm::pickDate(QLineEdit* edit, std::optional<DayNumber>& date) {
-    changed = entryChanged_ = true;
+    entryEdited();
     TDateForm picker(this);
     if (picker.exec() != QDialog::Accepted) {
         return;
     }
     if (picker.day == 0) {
         date.reset();
-        edit->clear();
+        edit->setText(QString());
     } else {
         date = dayNumberFromCivil({picker.year, picker.month, picker.day});
         edit->setText(fromStored(ShortDateText(*date, services_.locale)));
@@ -362,7 +184,7 @@ void TAddNewForm::pickDate(QLineEdit* edit, std::optional<DayNumber>& date) {
 }
 
 void TAddNewForm::pickTime(QLineEdit* edit, bool keepOnEmpty) {
-    changed = entryChanged_ = true;
+    entryEdited();
     TTimeForm picker(timeInterval_, this);
     if (picker.exec() != QDialog::Accepted || (keepOnEmpty && picker.time.isEmpty())) {
         return;
@@ -371,12 +193,35 @@ void TAddNewForm::pickTime(QLineEdit* edit, bool keepOnEmpty) {
 }
 
 void TAddNewForm::pickFileLink() {
-    changed = entryChanged_ = true;
+    entryEdited();
     OpenFileRequest request;
     request.caption = QStringLiteral("File Link");
-    if (const auto path = services_.files.openFile(this, request)) {
+    if (const auto path = services_.files.openFile(this, request); path && fileLinkFits(*path)) {
         FileLinkEdit->setText(*path);
     }
+}
+
+bool TAddNewForm::fileLinkFits(const QString& path) {
+    if (toStored(path).size() <= kFileLinkWidth) {
+        return true;
+    }
+    services_.messages.show(
+        this,
+        QStringLiteral("The file link is too long: a file link holds at most %1 characters.")
+            .arg(kFileLinkWidth),
+        QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
+    return false;
+}
+
+// Another program deleted the record while the editor was open; what the user typed is kept.
+bool TAddNewForm::offerSaveAsNew(const QString& record) {
+    const MessageResult answer = services_.messages.show(
+        this,
+        QStringLiteral("This %1 was deleted by another program while the editor was open, so it "
+                       "was not saved.\n\nSave it as a new %1?")
+            .arg(record),
+        QStringLiteral("Warning"), MessageButtons::OkCancel, MessageIcon::Question);
+    return answer == MessageResult::Ok;
 }
 
 bool TAddNewForm::eventFilter(QObject* watched, QEvent* event) {
@@ -419,12 +264,17 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     contact.mobile = toStored(MobileEdit->text());
     contact.email = toStored(EmailEdit->text());
     contact.www = toStored(WWWEdit->text());
-    contact.address = memoText(AddressEdit);
-    contact.misc = memoText(MiscEdit);
+    contact.address = AddressEdit->storedText();
+    contact.misc = MiscEdit->storedText();
     const RecordResult result = asNew ? AddContact({}, contact, services_.clock, installationUid_)
                                       : ChangeContact({}, contact, services_.clock);
     if (reportIoError(result.error)) {
         return false;
+    }
+    if (!result.found) {
+        addressEditable = false;
+        SaveAddr->setEnabled(false);
+        return offerSaveAsNew(QStringLiteral("contact")) && saveAddress(true, mayClose);
     }
     editAddressId = result.id;
     addressChanged_ = false;
@@ -452,12 +302,23 @@ bool TAddNewForm::saveEntry(bool asNew) {
                                 MessageButtons::Ok, MessageIcon::Warning);
         return false;
     }
-    // A date still being typed is read as leaving its box would.
-    DateFromExit();
-    DateToExit();
+    // A date still being typed is read as leaving its box would, but one that does not read
+    // stops the save rather than being saved as no date.
+    for (auto [edit, date] :
+         {std::pair{DateFromEdit, &dateFrom_}, std::pair{DateToEdit, &dateTo_}}) {
+        if (!readDateBox(edit, *date)) {
+            showWrongDate();
+            edit->setFocus();
+            return false;
+        }
+    }
+    if (!fileLinkFits(FileLinkEdit->text())) {
+        FileLinkEdit->setFocus();
+        return false;
+    }
     CalendarEntry entry;
     entry.id = editEntryId;
-    entry.comment = memoText(CommentEdit);
+    entry.comment = CommentEdit->storedText();
     const int typeIndex = TypeCombo->currentIndex();
     entry.type = std::int16_t(typeIndex >= 0 ? typeCodes.value(typeIndex).toInt() : -1);
     entry.dateFrom = dateFrom_.value_or(kNoDate);
@@ -495,6 +356,11 @@ bool TAddNewForm::saveEntry(bool asNew) {
                                       : ChangeEntry({}, entry, services_.clock);
     if (reportIoError(result.error)) {
         return false;
+    }
+    if (!result.found) {
+        entryEditable = false;
+        SaveCal->setEnabled(false);
+        return offerSaveAsNew(QStringLiteral("entry")) && saveEntry(true);
     }
     editEntryId = result.id;
     accept();

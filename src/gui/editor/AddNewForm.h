@@ -2,6 +2,7 @@
 
 #include "editor/EditorSetup.h"
 #include "editor/EntryKind.h"
+#include "editor/LimitedMemo.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -11,7 +12,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 struct Services;
 
@@ -34,12 +34,12 @@ public:
     QLineEdit* MobileEdit;
     QLineEdit* EmailEdit;
     QLineEdit* WWWEdit;
-    QPlainTextEdit* AddressEdit;
-    QPlainTextEdit* MiscEdit;
+    LimitedMemo* AddressEdit;
+    LimitedMemo* MiscEdit;
     QPushButton* SaveAddr;
     QPushButton* SaveAddrAsNew;
     // Calendar half.
-    QPlainTextEdit* CommentEdit;
+    LimitedMemo* CommentEdit;
     QComboBox* TypeCombo;
     QLineEdit* DateFromEdit;
     QLineEdit* DateToEdit;
@@ -94,10 +94,16 @@ private:
     void loadContact(const trevik::Contact& contact);
     void loadEntry(const trevik::CalendarEntry& entry);
     void presenceChanged();
+    void addressEdited();
+    void entryEdited();
+    bool readDateBox(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
+    void showWrongDate();
     void dateExit(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
     void pickDate(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
     void pickTime(QLineEdit* edit, bool keepOnEmpty);
     void pickFileLink();
+    bool fileLinkFits(const QString& path);
+    bool offerSaveAsNew(const QString& record);
     bool saveAddress(bool asNew, bool mayClose);
     bool saveEntry(bool asNew);
     bool saveChangedHalves();
@@ -110,6 +116,8 @@ private:
     std::optional<trevik::DayNumber> dateFrom_;
     std::optional<trevik::DayNumber> dateTo_;
     bool closing_ = false;
+    // Set while the editor fills its controls, which is no change of the user's.
+    bool loading_ = true;
     // Which half "Save changes?" saves.
     bool addressChanged_ = false;
     bool entryChanged_ = false;

@@ -12,18 +12,38 @@ int qtWeekday(int weekday) {
     return weekday == 0 ? 7 : weekday;
 }
 
+// The pattern in the code page of the dates it makes. A character the code page cannot hold
+// is left out rather than shown as '?': most are invisible direction marks (Arabic patterns
+// carry them between the numbers).
+std::string storedPattern(const QString& pattern) {
+    QString kept;
+    for (const char32_t c : pattern.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c == U'?' || toStored(one) != "?") {
+            kept += one;
+        }
+    }
+    return toStored(kept);
+}
+
 } // namespace
 
-SystemLocale::SystemLocale(const QLocale& locale) : locale_(locale), collator_(locale) {
+SystemLocale::SystemLocale(const QLocale& locale)
+    : locale_(locale), collator_(locale),
+      shortDateFormat_(storedPattern(locale.dateFormat(QLocale::ShortFormat))) {
     collator_.setCaseSensitivity(Qt::CaseSensitive);
+    for (int month = 1; month <= 12; ++month) {
+        shortMonthNames_[month - 1] = toStored(locale_.monthName(month, QLocale::ShortFormat));
+        longMonthNames_[month - 1] = toStored(locale_.monthName(month, QLocale::LongFormat));
+    }
 }
 
 std::string SystemLocale::shortMonthName(int month) const {
-    return toStored(locale_.monthName(month, QLocale::ShortFormat));
+    return month >= 1 && month <= 12 ? shortMonthNames_[month - 1] : std::string();
 }
 
 std::string SystemLocale::longMonthName(int month) const {
-    return toStored(locale_.monthName(month, QLocale::LongFormat));
+    return month >= 1 && month <= 12 ? longMonthNames_[month - 1] : std::string();
 }
 
 std::string SystemLocale::shortDayName(int weekday) const {
@@ -35,7 +55,7 @@ std::string SystemLocale::longDayName(int weekday) const {
 }
 
 std::string SystemLocale::shortDateFormat() const {
-    return locale_.dateFormat(QLocale::ShortFormat).toStdString();
+    return shortDateFormat_;
 }
 
 int SystemLocale::compare(std::string_view a, std::string_view b) const {

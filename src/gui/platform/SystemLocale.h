@@ -5,10 +5,11 @@
 #include <QCollator>
 #include <QLocale>
 
-// The desktop's locale: its names, short date pattern and collation (case-sensitive).
+// The desktop's locale: its names, short date pattern and collation (case-sensitive). By
+// default the application's locale, which is the desktop's unless QLocale::setDefault changed it.
 class SystemLocale final : public trevik::Locale {
 public:
-    explicit SystemLocale(const QLocale& locale = QLocale::system());
+    explicit SystemLocale(const QLocale& locale = QLocale());
 
     std::string shortMonthName(int month) const override;
     std::string longMonthName(int month) const override;
@@ -23,4 +24,8 @@ public:
 private:
     QLocale locale_;
     QCollator collator_;
+    // Read once: the views and the date boxes ask for them for every date they show.
+    std::string shortDateFormat_;
+    std::string shortMonthNames_[12];
+    std::string longMonthNames_[12];
 };
