@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 #include "ModalDialogs.h"
+#include "address/AddressList.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
@@ -41,7 +42,7 @@ private:
     std::unique_ptr<FakeEnvironment> env;
 
     std::unique_ptr<TAddNewForm> editor(const EditorSetup& setup = {}) {
-        auto form = std::make_unique<TAddNewForm>(env->services, 15, 4242);
+        auto form = std::make_unique<TAddNewForm>(env->services, 15, [] { return 4242; });
         form->Prepare(setup);
         form->show();
         return form;
@@ -74,6 +75,25 @@ private:
 private slots:
     void init() { env = std::make_unique<FakeEnvironment>(); }
     void cleanup() { env.reset(); }
+
+    void withoutAStoredUidNothingNewIsSavedAndNothingTypedIsLost() {
+        std::filesystem::create_directory(env->configPath()); // the settings cannot be written
+        TMainForm main(env->services, {});
+        QCOMPARE(main.installationUid, 0);
+        main.FindEdit->setText(QStringLiteral("Zoe"));
+        env->messages.shown.clear();
+        bool stayedOpen = false;
+        whenModal<TAddNewForm>([&](TAddNewForm* form) {
+            form->SaveAddrAsNew->click();
+            stayedOpen = form->isVisible();
+            QCOMPARE(form->NameEdit->text(), QStringLiteral("Zoe"));
+        });
+        main.MainOKClick();
+        QVERIFY(stayedOpen);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("UID")));
+        QVERIFY(ListContacts({}, "", EnglishLocale{}).empty());
+    }
 
     void aNewContactAndALinkedNewEntryInOneUse() {
         TMainForm main(env->services, {});

@@ -263,7 +263,10 @@ void TMainForm::OpenEditor(int mode) {
     case EditorSetup::Open:
         break;
     }
-    TAddNewForm editor(services_, display.timeInterval, installationUid, this);
+    const auto uidForNewRecords = [this] {
+        return installationUid != 0 || loadInstallationUid() ? installationUid : 0;
+    };
+    TAddNewForm editor(services_, display.timeInterval, uidForNewRecords, this);
     editor.Prepare(setup);
     if (editor.exec() != QDialog::Accepted) {
         FindEdit->setFocus();

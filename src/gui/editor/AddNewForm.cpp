@@ -5,6 +5,7 @@
 #include "calendar/TimeForm.h"
 #include "editor/EditorValues.h"
 #include "editor/LimitedMemo.h"
+#include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
@@ -27,7 +28,9 @@ constexpr std::size_t kFileLinkWidth = 65;
 } // namespace
 
 void TAddNewForm::loadTypes() {
-    for (const EntryType& type : ListTypes({})) {
+    std::vector<EntryType> types;
+    readWithRetry(services_.messages, this, [&] { types = ListTypes({}); });
+    for (const EntryType& type : types) {
         typeCodes << QString::number(type.code);
         TypeCombo->addItem(fromStored(type.name));
     }
@@ -239,6 +242,18 @@ void TAddNewForm::LinkEnter() {
     }
 }
 
+std::int32_t TAddNewForm::uidForNewRecord() {
+    const std::int32_t uid = installationUid_();
+    if (uid == 0) {
+        services_.messages.show(
+            this,
+            QStringLiteral("Not saved: this installation's identity (UID) cannot be stored in the "
+                           "settings file, and a new record needs it."),
+            QStringLiteral("Settings error"), MessageButtons::Ok, MessageIcon::Warning);
+    }
+    return uid;
+}
+
 bool TAddNewForm::reportIoError(const std::string& error) {
     if (error.empty()) {
         return false;
@@ -266,7 +281,11 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     contact.www = toStored(WWWEdit->text());
     contact.address = AddressEdit->storedText();
     contact.misc = MiscEdit->storedText();
-    const RecordResult result = asNew ? AddContact({}, contact, services_.clock, installationUid_)
+    const std::int32_t uid = asNew ? uidForNewRecord() : 0;
+    if (asNew && uid == 0) {
+        return false;
+    }
+    const RecordResult result = asNew ? AddContact({}, contact, services_.clock, uid)
                                       : ChangeContact({}, contact, services_.clock);
     if (reportIoError(result.error)) {
         return false;
@@ -352,8 +371,12 @@ bool TAddNewForm::saveEntry(bool asNew) {
             entry.dateFrom = defaultDate;
         }
     }
-    const RecordResult result = asNew ? AddEntry({}, entry, services_.clock, installationUid_)
-                                      : ChangeEntry({}, entry, services_.clock);
+    const std::int32_t uid = asNew ? uidForNewRecord() : 0;
+    if (asNew && uid == 0) {
+        return false;
+    }
+    const RecordResult result =
+        asNew ? AddEntry({}, entry, services_.clock, uid) : ChangeEntry({}, entry, services_.clock);
     if (reportIoError(result.error)) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -20,7 +21,9 @@ struct Services;
 class TAddNewForm : public QDialog {
     Q_OBJECT
 public:
-    TAddNewForm(Services& services, int timeInterval, std::int32_t installationUid,
+    // `installationUid` gives the UID that new records carry, or 0 when it cannot be stored
+    // (the user has been told why): then no new record is made.
+    TAddNewForm(Services& services, int timeInterval, std::function<std::int32_t()> installationUid,
                 QWidget* parent = nullptr);
 
     // Fills the halves as the editor mode and the last find decided.
@@ -112,7 +115,9 @@ private:
 
     Services& services_;
     int timeInterval_;
-    std::int32_t installationUid_;
+    std::function<std::int32_t()> installationUid_;
+    // The UID for a new record; 0, after saying so, when there is none.
+    std::int32_t uidForNewRecord();
     std::optional<trevik::DayNumber> dateFrom_;
     std::optional<trevik::DayNumber> dateTo_;
     bool closing_ = false;

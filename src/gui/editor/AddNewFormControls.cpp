@@ -55,10 +55,10 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
 
 } // namespace
 
-TAddNewForm::TAddNewForm(Services& services, int timeInterval, std::int32_t installationUid,
-                         QWidget* parent)
+TAddNewForm::TAddNewForm(Services& services, int timeInterval,
+                         std::function<std::int32_t()> installationUid, QWidget* parent)
     : QDialog(parent), services_(services), timeInterval_(timeInterval),
-      installationUid_(installationUid) {
+      installationUid_(std::move(installationUid)) {
     setObjectName(QStringLiteral("AddNewForm"));
     setWindowTitle(QStringLiteral("Edit / New Window"));
     auto* addressGroup = new QGroupBox(QStringLiteral("Address Book"), this);
