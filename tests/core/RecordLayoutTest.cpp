@@ -202,3 +202,49 @@ TEST(RecordLayout, ReservedAndFlagBytesAreCarriedOverOnChange) {
     EXPECT_EQ(bytes[96], 0x5A);
     EXPECT_EQ(LoadEntry(dir.path(), 1)->comment, "changed");
 }
+
+TEST(RecordCodecs, DecodingWhatWasEncodedGivesTheRecordBackAndUnusedBytesStay) {
+    Contact contact;
+    contact.id = 12;
+    contact.created = 46000.25;
+    contact.originUid = 1765100000;
+    contact.updated = 46001.5;
+    for (const ContactTextField& field : kContactTexts) {
+        contact.*field.member = std::string(field.width, field.key[0]); // each field full
+    }
+    Bytes record(kContactRecordSize, 0xAB);
+    encodeContact(contact, record.data());
+    EXPECT_EQ(record[0], 0xAB); // the four leading bytes are not the codec's
+    const Contact back = decodeContact(record.data());
+    for (const ContactTextField& field : kContactTexts) {
+        EXPECT_EQ(back.*field.member, contact.*field.member) << field.key;
+    }
+    EXPECT_EQ(back.id, 12);
+    EXPECT_EQ(back.originUid, 1765100000);
+    EXPECT_EQ(back.updated, 46001.5);
+
+    CalendarEntry entry;
+    entry.id = 7;
+    entry.comment = std::string(kCommentWidth, 'c');
+    entry.fileLink = std::string(kFileLinkWidth, 'f');
+    entry.dateFrom = 46000;
+    entry.dateTo = 46003;
+    entry.timeFrom = 0.375;
+    entry.alarm = 0.25;
+    entry.type = 3;
+    entry.repeat = kRepeatWeekly;
+    entry.flag = 0x5A;
+    entry.addressLink = 12;
+    Bytes calendar(kCalendarRecordSize, 0xCD);
+    encodeCalendarEntry(entry, calendar.data());
+    const CalendarEntry again = decodeCalendarEntry(calendar.data());
+    EXPECT_EQ(again.comment, entry.comment);
+    EXPECT_EQ(again.fileLink, entry.fileLink);
+    EXPECT_EQ(again.dateTo, 46003);
+    EXPECT_EQ(again.timeFrom, 0.375);
+    EXPECT_EQ(again.timeTo, entry.timeTo);
+    EXPECT_EQ(again.repeat, kRepeatWeekly);
+    EXPECT_EQ(again.flag, 0x5A);
+    EXPECT_EQ(again.addressLink, 12);
+    EXPECT_EQ(calendar[0], 0xCD);
+}

@@ -3,24 +3,16 @@
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"
 
+#include <span>
 #include <stdexcept>
 
 namespace trevik::cli {
 
 namespace {
 
-const struct {
-    const char* option;
-    std::string Contact::*field;
-    TextRules rules;
-} kFields[] = {{"home", &Contact::home, {30}},
-               {"work", &Contact::work, {30}},
-               {"fax", &Contact::fax, {30}},
-               {"mobile", &Contact::mobile, {30}},
-               {"email", &Contact::email, {30}},
-               {"www", &Contact::www, {50}},
-               {"address", &Contact::address, {50, true}},
-               {"misc", &Contact::misc, {52, true}}};
+// Every text but the name, which is the positional argument, is an option named by its key.
+constexpr std::span<const ContactTextField> kOptionFields(kContactTexts.begin() + 1,
+                                                          kContactTexts.end());
 
 class AddContactCommand final : public Command {
 public:
@@ -34,15 +26,15 @@ public:
     }
     const char* details() const override {
         return "NAME (not empty), --home, --work, --fax, --mobile, --email: at most 30 characters\n"
-               "each; --www and --address at most 50, --misc 52. Only --address and --misc hold\n"
+               "each; --www, --address and --misc at most 50. Only --address and --misc hold\n"
                "line breaks, as CR LF.\n"
                "--replace-unsupported: store a character Windows-1252 lacks as \"?\" instead of\n"
                "refusing the text.\n";
     }
     OptionNames options() const override {
         OptionNames names{{}, {kReplaceUnsupported}};
-        for (const auto& f : kFields) {
-            names.values.push_back(f.option);
+        for (const ContactTextField& field : kOptionFields) {
+            names.values.push_back(field.key);
         }
         return names;
     }
@@ -50,15 +42,15 @@ public:
         args.expectPositional(1, 1);
         const bool replace = args.flag(kReplaceUnsupported);
         Contact contact;
-        contact.name = storedText(args.positional()[0], "NAME", {30, false, replace});
+        contact.name =
+            storedText(args.positional()[0], "NAME", {kContactTexts[0].inputWidth, false, replace});
         if (contact.name.empty()) {
             throw UsageError("NAME is empty");
         }
-        for (const auto& f : kFields) {
-            if (const auto value = args.option(f.option)) {
-                TextRules rules = f.rules;
-                rules.replaceUnsupported = replace;
-                contact.*f.field = storedText(*value, f.option, rules);
+        for (const ContactTextField& field : kOptionFields) {
+            if (const auto value = args.option(field.key)) {
+                contact.*field.member =
+                    storedText(*value, field.key, {field.inputWidth, field.memo, replace});
             }
         }
         const std::int32_t uid = LoadOrMakeInstallationUid(context.settings, context.clock);

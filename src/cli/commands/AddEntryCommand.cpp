@@ -48,7 +48,7 @@ public:
         args.expectPositional(1, 1);
         const bool replace = args.flag(kReplaceUnsupported);
         CalendarEntry entry;
-        entry.comment = storedText(args.positional()[0], "COMMENT", {30, true, replace});
+        entry.comment = storedText(args.positional()[0], "COMMENT", {kCommentWidth, true, replace});
         if (entry.comment.empty()) {
             throw UsageError("COMMENT is empty");
         }
@@ -88,7 +88,7 @@ public:
             entry.addressLink = parseId(*link, "a contact id");
         }
         if (const auto file = args.option("file")) {
-            entry.fileLink = storedText(*file, "PATH", {65, false, replace});
+            entry.fileLink = storedText(*file, "PATH", {kFileLinkWidth, false, replace});
         }
         // The look-ups come last: every other fault is found without opening a file.
         if (type) {

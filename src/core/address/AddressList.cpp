@@ -68,26 +68,8 @@ std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::s
 }
 
 const std::string& AddressColumnText(const Contact& contact, int column) {
-    switch (column) {
-    case 0:
-        return contact.name;
-    case 1:
-        return contact.home;
-    case 2:
-        return contact.work;
-    case 3:
-        return contact.fax;
-    case 4:
-        return contact.mobile;
-    case 5:
-        return contact.email;
-    case 6:
-        return contact.www;
-    case 7:
-        return contact.address;
-    default:
-        return contact.misc;
-    }
+    const std::size_t field = std::min<std::size_t>(std::size_t(std::max(column, 0)), 8);
+    return contact.*kContactTexts[field].member;
 }
 
 int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale) {

@@ -4,13 +4,10 @@ namespace trevik {
 
 std::string AddressLine(const Contact& c) {
     std::string line;
-    for (const std::string* text :
-         {&c.name, &c.home, &c.work, &c.fax, &c.mobile, &c.email, &c.www, &c.address}) {
-        line += *text;
-        line += '\t';
+    for (const ContactTextField& field : kContactTexts) {
+        line += c.*field.member;
+        line += field.member == kContactTexts.back().member ? '\n' : '\t';
     }
-    line += c.misc;
-    line += '\n';
     return line;
 }
 

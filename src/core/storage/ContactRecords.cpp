@@ -7,15 +7,9 @@ namespace trevik {
 namespace {
 
 void copyTexts(Contact& to, const Contact& from) {
-    to.name = from.name;
-    to.home = from.home;
-    to.work = from.work;
-    to.fax = from.fax;
-    to.mobile = from.mobile;
-    to.email = from.email;
-    to.www = from.www;
-    to.address = from.address;
-    to.misc = from.misc;
+    for (const ContactTextField& field : kContactTexts) {
+        to.*field.member = from.*field.member;
+    }
 }
 
 } // namespace

@@ -20,13 +20,6 @@
 
 using namespace trevik;
 
-namespace {
-
-// A record's file link field: a longer path cannot be stored whole.
-constexpr std::size_t kFileLinkWidth = 65;
-
-} // namespace
-
 void TAddNewForm::loadTypes() {
     std::vector<EntryType> types;
     readWithRetry(services_.messages, this, [&] { types = ListTypes({}); });
