@@ -2,6 +2,7 @@
 #include "RecordLookup.h"
 #include "StoredText.h"
 #include "editor/EditorValues.h"
+#include "editor/EntryBuild.h"
 #include "settings/Settings.h"
 #include "storage/EntryRecords.h"
 
@@ -47,7 +48,7 @@ public:
     int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
         const bool replace = args.flag(kReplaceUnsupported);
-        CalendarEntry entry;
+        EntryInput entry;
         entry.comment = storedText(args.positional()[0], "COMMENT", {kCommentWidth, true, replace});
         if (entry.comment.empty()) {
             throw UsageError("COMMENT is empty");
@@ -56,9 +57,13 @@ public:
             const auto value = args.option(option);
             return value ? parseIsoDate(*value) : kNoDate;
         };
+        // Checked here for the command line's stricter H:MM; the record is built from the text.
         const auto timeOption = [&](const char* option) {
             const auto value = args.option(option);
-            return value ? parseClockTime(*value) : kNoTime;
+            if (value) {
+                parseClockTime(*value);
+            }
+            return value.value_or("");
         };
         entry.dateFrom = dateOption("date");
         entry.dateTo = dateOption("to");
@@ -100,14 +105,12 @@ public:
         if (link && !contactExists(context.dataDir, entry.addressLink)) {
             throw UsageError("there is no contact " + *link);
         }
-        if (entry.dateFrom == kNoDate) {
-            entry.dateFrom = DefaultDateFrom(
-                entry.timeFrom != kNoTime,
-                entry.alarm != kNoTime ? std::optional<double>(entry.alarm) : std::nullopt,
-                context.clock);
+        const EntryBuild build = BuildEntry(entry, context.clock);
+        if (build.problem) {
+            throw UsageError(build.problem->message);
         }
         const std::int32_t uid = LoadOrMakeInstallationUid(context.settings, context.clock);
-        const RecordResult result = AddEntry(context.dataDir, entry, context.clock, uid);
+        const RecordResult result = AddEntry(context.dataDir, build.entry, context.clock, uid);
         if (!result.error.empty()) {
             throw std::runtime_error(result.error);
         }

@@ -4,6 +4,7 @@
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "editor/EditorValues.h"
+#include "editor/EntryBuild.h"
 #include "editor/LimitedMemo.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
@@ -198,15 +199,29 @@ void TAddNewForm::pickFileLink() {
 }
 
 bool TAddNewForm::fileLinkFits(const QString& path) {
-    if (toStored(path).size() <= kFileLinkWidth) {
-        return true;
+    EntryInput input;
+    input.comment = "-";
+    input.fileLink = toStored(path);
+    const EntryBuild build = BuildEntry(input, services_.clock);
+    if (build.problem) {
+        showInputProblem(*build.problem);
     }
+    return !build.problem;
+}
+
+void TAddNewForm::showInputProblem(const InputProblem& problem) {
+    const bool missing = problem.field == EntryField::Comment;
     services_.messages.show(
-        this,
-        QStringLiteral("The file link is too long: a file link holds at most %1 characters.")
-            .arg(kFileLinkWidth),
-        QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
-    return false;
+        this, fromStored(problem.message),
+        missing ? QStringLiteral("Warning") : QStringLiteral("Error"), MessageButtons::Ok,
+        problem.field == EntryField::TimeFrom || problem.field == EntryField::TimeTo ||
+                problem.field == EntryField::Alarm
+            ? MessageIcon::Critical
+            : MessageIcon::Warning);
+    QWidget* const boxes[] = {CommentEdit, TimeFromEdit, TimeToEdit, AlarmEdit, FileLinkEdit};
+    if (!missing) {
+        boxes[int(problem.field)]->setFocus();
+    }
 }
 
 // Another program deleted the record while the editor was open; what the user typed is kept.
@@ -258,11 +273,6 @@ bool TAddNewForm::reportIoError(const std::string& error) {
 }
 
 bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
-    if (NameEdit->text().isEmpty()) {
-        services_.messages.show(this, QStringLiteral("Enter all data"), QStringLiteral("Warning"),
-                                MessageButtons::Ok, MessageIcon::Warning);
-        return false;
-    }
     Contact contact;
     contact.id = editAddressId;
     contact.name = toStored(NameEdit->text());
@@ -274,6 +284,11 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     contact.www = toStored(WWWEdit->text());
     contact.address = AddressEdit->storedText();
     contact.misc = MiscEdit->storedText();
+    if (const std::optional<std::string> problem = ContactProblem(contact)) {
+        services_.messages.show(this, fromStored(*problem), QStringLiteral("Warning"),
+                                MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
     const std::int32_t uid = asNew ? uidForNewRecord() : 0;
     if (asNew && uid == 0) {
         return false;
@@ -310,8 +325,7 @@ void TAddNewForm::SaveAddrAsNewClick() {
 
 bool TAddNewForm::saveEntry(bool asNew) {
     if (CommentEdit->toPlainText().isEmpty()) {
-        services_.messages.show(this, QStringLiteral("Enter all data"), QStringLiteral("Warning"),
-                                MessageButtons::Ok, MessageIcon::Warning);
+        showInputProblem({EntryField::Comment, "Enter all data"});
         return false;
     }
     // A date still being typed is read as leaving its box would, but one that does not read
@@ -324,46 +338,25 @@ bool TAddNewForm::saveEntry(bool asNew) {
             return false;
         }
     }
-    if (!fileLinkFits(FileLinkEdit->text())) {
-        FileLinkEdit->setFocus();
+    EntryInput input;
+    input.id = editEntryId;
+    input.comment = CommentEdit->storedText();
+    const int typeIndex = TypeCombo->currentIndex();
+    input.type = std::int16_t(typeIndex >= 0 ? typeCodes.value(typeIndex).toInt() : -1);
+    input.dateFrom = dateFrom_.value_or(kNoDate);
+    input.dateTo = dateTo_.value_or(kNoDate);
+    input.timeFrom = toStored(TimeFromEdit->text());
+    input.timeTo = toStored(TimeToEdit->text());
+    input.alarm = toStored(AlarmEdit->text());
+    input.fileLink = toStored(FileLinkEdit->text());
+    input.repeat = std::int16_t(RepeatCombo->currentIndex() >= 0 ? RepeatCombo->currentIndex() : 0);
+    input.addressLink = Link->isChecked() ? editAddressId : -1;
+    const EntryBuild build = BuildEntry(input, services_.clock);
+    if (build.problem) {
+        showInputProblem(*build.problem);
         return false;
     }
-    CalendarEntry entry;
-    entry.id = editEntryId;
-    entry.comment = CommentEdit->storedText();
-    const int typeIndex = TypeCombo->currentIndex();
-    entry.type = std::int16_t(typeIndex >= 0 ? typeCodes.value(typeIndex).toInt() : -1);
-    entry.dateFrom = dateFrom_.value_or(kNoDate);
-    entry.dateTo = dateTo_.value_or(kNoDate);
-    for (auto [edit, field] :
-         {std::pair{TimeFromEdit, &entry.timeFrom}, std::pair{TimeToEdit, &entry.timeTo},
-          std::pair{AlarmEdit, &entry.alarm}}) {
-        if (edit->text().isEmpty()) {
-            *field = kNoTime;
-            continue;
-        }
-        const std::optional<double> time = ParseTimeText(toStored(edit->text()));
-        if (!time) {
-            services_.messages.show(
-                this, QStringLiteral("'%1' is not a valid time").arg(edit->text()),
-                QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Critical);
-            edit->setFocus();
-            return false;
-        }
-        *field = *time;
-    }
-    entry.fileLink = toStored(FileLinkEdit->text());
-    entry.repeat = std::int16_t(RepeatCombo->currentIndex() >= 0 ? RepeatCombo->currentIndex() : 0);
-    entry.addressLink = Link->isChecked() ? editAddressId : -1;
-    if (DateFromEdit->text().isEmpty()) {
-        const DayNumber defaultDate = DefaultDateFrom(
-            !TimeFromEdit->text().isEmpty(),
-            AlarmEdit->text().isEmpty() ? std::nullopt : std::optional<double>(entry.alarm),
-            services_.clock);
-        if (defaultDate != kNoDate) {
-            entry.dateFrom = defaultDate;
-        }
-    }
+    const CalendarEntry& entry = build.entry;
     const std::int32_t uid = asNew ? uidForNewRecord() : 0;
     if (asNew && uid == 0) {
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorSetup.h"
+#include "editor/EntryBuild.h"
 #include "editor/EntryKind.h"
 #include "editor/LimitedMemo.h"
 
@@ -118,6 +119,7 @@ private:
     std::function<std::int32_t()> installationUid_;
     // The UID for a new record; 0, after saying so, when there is none.
     std::int32_t uidForNewRecord();
+    void showInputProblem(const trevik::InputProblem& problem);
     std::optional<trevik::DayNumber> dateFrom_;
     std::optional<trevik::DayNumber> dateTo_;
     bool closing_ = false;
