@@ -7,10 +7,14 @@ namespace trevik {
 std::vector<std::string> DueAlarms(const std::filesystem::path& directory, DateTime now,
                                    const ViewContext& context) {
     const DayNumber today = dayNumberOf(now);
-    const TimeOfDay clock = timeOfDayFromFraction(now);
     std::vector<std::string> due;
+    if (!isCivilDay(today)) {
+        return due; // a clock reading that is no date rings nothing
+    }
+    const TimeOfDay clock = timeOfDayFromFraction(now);
     ForEachEntry(directory, [&](CalendarEntry& entry) {
-        if (entry.alarm == kNoTime || !OccursOn(entry, today, context)) {
+        // A damaged alarm time is no alarm.
+        if (!isTimeOfDay(entry.alarm) || !OccursOn(entry, today, context)) {
             return;
         }
         const TimeOfDay alarm = timeOfDayFromFraction(entry.alarm);

@@ -7,11 +7,19 @@
 namespace trevik {
 
 DayNumber AddMonths(DayNumber day, int months) {
+    if (!isCivilDay(day)) {
+        return day;
+    }
     const CivilDate date = civilFromDayNumber(day);
-    const int index = date.year * 12 + (date.month - 1) + months;
-    const int year = index >= 0 ? index / 12 : (index - 11) / 12;
-    const int month = index - year * 12 + 1;
-    return dayNumberFromCivil({year, month, std::min(date.day, daysInMonth(year, month))});
+    const std::int64_t index =
+        std::int64_t(date.year) * 12 + (date.month - 1) + std::int64_t(months);
+    const std::int64_t year = index >= 0 ? index / 12 : (index - 11) / 12;
+    if (year < kFirstCivilYear || year > kLastCivilYear) {
+        return day;
+    }
+    const int month = int(index - year * 12) + 1;
+    return dayNumberFromCivil(
+        {int(year), month, std::min(date.day, daysInMonth(int(year), month))});
 }
 
 bool ViewMovesByDate(std::int32_t viewCode) {
@@ -19,18 +27,28 @@ bool ViewMovesByDate(std::int32_t viewCode) {
 }
 
 DayNumber StepCalendarDate(DayNumber date, std::int32_t viewCode, int direction) {
-    switch (viewCode) {
-    case kDayView:
-        return date + direction;
-    case kWeekView:
-        return date + 7 * direction;
-    case kMonthView:
-        return AddMonths(date, direction);
-    case kYearView:
-        return AddMonths(date, 12 * direction);
-    default:
+    if (!isCivilDay(date)) {
         return date;
     }
+    std::int64_t moved = date;
+    switch (viewCode) {
+    case kDayView:
+        moved += direction;
+        break;
+    case kWeekView:
+        moved += std::int64_t(7) * direction;
+        break;
+    case kMonthView:
+        moved = AddMonths(date, direction);
+        break;
+    case kYearView:
+        moved = AddMonths(date, 12 * direction);
+        break;
+    default:
+        break;
+    }
+    // The date never leaves the civil days: at either end the buttons stay put.
+    return moved >= kFirstCivilDay && moved <= kLastCivilDay ? DayNumber(moved) : date;
 }
 
 } // namespace trevik

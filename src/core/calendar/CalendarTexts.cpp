@@ -21,7 +21,7 @@ std::string twoDigits(int value) {
 } // namespace
 
 std::string DayHeaderText(DayNumber day, const Locale& locale) {
-    if (day == kNoDate) {
+    if (!isCivilDay(day)) {
         return {};
     }
     const CivilDate date = civilFromDayNumber(day);
@@ -30,7 +30,7 @@ std::string DayHeaderText(DayNumber day, const Locale& locale) {
 }
 
 std::string TimeText(double time) {
-    if (time == kNoTime) {
+    if (!isTimeOfDay(time)) {
         return {};
     }
     const TimeOfDay t = timeOfDayFromFraction(time);
@@ -38,6 +38,9 @@ std::string TimeText(double time) {
 }
 
 std::string FormatDate(DayNumber day, const std::string& pattern, const Locale& locale) {
+    if (!isCivilDay(day)) {
+        return {};
+    }
     const CivilDate date = civilFromDayNumber(day);
     std::string out;
     std::size_t i = 0;
@@ -72,9 +75,6 @@ std::string FormatDate(DayNumber day, const std::string& pattern, const Locale& 
 }
 
 std::string ShortDateText(DayNumber day, const Locale& locale) {
-    if (day == kNoDate) {
-        return {};
-    }
     std::string text = FormatDate(day, locale.shortDateFormat(), locale);
     if (text.size() > 19) {
         text.resize(19);

@@ -11,11 +11,14 @@
 
 namespace trevik {
 
-// "ddd d. mmm yyyy." with the locale's short names ("Mon 7. Dec 2026."); empty for kNoDate.
+// A date or time that is no civil day or no time of day (kNoDate, kNoTime, or a damaged
+// field) gives the empty text in each of these.
+
+// "ddd d. mmm yyyy." with the locale's short names ("Mon 7. Dec 2026.").
 std::string DayHeaderText(DayNumber day, const Locale& locale);
-// "h:nn" on the 24-hour clock ("9:05"); empty for kNoTime.
+// "h:nn" on the 24-hour clock ("9:05").
 std::string TimeText(double time);
-// The day in the locale's short date pattern, at most 19 characters; empty for kNoDate.
+// The day in the locale's short date pattern, at most 19 characters.
 std::string ShortDateText(DayNumber day, const Locale& locale);
 // Formats a day with a pattern of d, dd, M, MM, MMM, MMMM, yy and yyyy; other characters
 // stand for themselves and text in single quotes is copied as it is.

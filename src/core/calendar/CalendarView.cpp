@@ -3,6 +3,7 @@
 #include "storage/CalSet.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace trevik {
@@ -16,9 +17,20 @@ struct DayRange {
     DayNumber last;
 };
 
+// Rows carry TimeText's "h:nn"; anything else sorts as midnight instead of throwing.
 int minutesOf(const std::string& timeText) {
-    const auto colon = timeText.find(':');
-    return std::stoi(timeText.substr(0, colon)) * 60 + std::stoi(timeText.substr(colon + 1));
+    const char* const end = timeText.data() + timeText.size();
+    int hours = 0;
+    int minutes = 0;
+    const auto [colon, hoursError] = std::from_chars(timeText.data(), end, hours);
+    if (hoursError != std::errc() || colon == end || *colon != ':' || hours < 0 || hours > 23) {
+        return 0;
+    }
+    const auto [rest, minutesError] = std::from_chars(colon + 1, end, minutes);
+    if (minutesError != std::errc() || rest != end || minutes < 0 || minutes > 59) {
+        return 0;
+    }
+    return hours * 60 + minutes;
 }
 
 DayRange yearOf(int year) {
@@ -29,7 +41,7 @@ bool buildsDays(std::int32_t viewCode) {
     return viewCode >= kDayView && viewCode <= kAnniversaryView && viewCode != kToDoView;
 }
 
-DayRange rangeOf(DayNumber date, const ViewContext& context) {
+DayRange rangeOfDays(DayNumber date, const ViewContext& context) {
     const CivilDate civil = civilFromDayNumber(date);
     switch (context.viewCode) {
     case kWeekView: {
@@ -49,6 +61,16 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     }
 }
 
+// The view's days, cut to the civil days; empty when the view is around no civil day at all.
+DayRange rangeOf(DayNumber date, const ViewContext& context) {
+    const DayNumber around = context.viewCode == kAnniversaryView ? context.today : date;
+    if (!isCivilDay(around)) {
+        return {1, 0};
+    }
+    const DayRange range = rangeOfDays(date, context);
+    return {std::max(range.first, kFirstCivilDay), std::min(range.last, kLastCivilDay)};
+}
+
 void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
                const TypeNames& types, const ViewContext& context) {
     rows.clear();
@@ -66,6 +88,9 @@ void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
 } // namespace
 
 DayNumber WeekStart(DayNumber day, bool weekStartsMonday) {
+    if (!isCivilDay(day)) {
+        return day;
+    }
     const int weekday = dayOfWeek(day); // 0 = Sunday
     if (!weekStartsMonday) {
         return day - weekday;

@@ -21,7 +21,9 @@ struct CalendarBuild {
 // Rebuilds `rows` for the view `context.viewCode` around `date` from the calendar and type
 // files of `directory`, reading each once. `gridHeight` is the grid's height in pixels, which
 // decides whether a long view scrolls to today. A view code outside 101..106 builds nothing
-// and leaves the rows as they were.
+// and leaves the rows as they were. Only civil days are listed: a view around a day that is
+// no civil day (for the anniversaries, a today that is none) is empty, and a week at an end
+// of the civil days stops there.
 CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::path& directory,
                                 DayNumber date, const ViewContext& context, int gridHeight,
                                 const Locale& locale);
@@ -54,7 +56,7 @@ CalendarRow DayHeaderRow(DayNumber day, const Locale& locale);
 // or 0 when the text is empty or no row matches.
 int FindInCalendar(const CalendarRowList& rows, std::string_view text, const Locale& locale);
 
-// The first day of the week that holds `day`.
+// The first day of the week that holds `day`; a day that is no civil day stays as it is.
 DayNumber WeekStart(DayNumber day, bool weekStartsMonday);
 
 } // namespace trevik

@@ -2,21 +2,38 @@
 
 namespace trevik {
 
-bool RepeatMatches(const CalendarEntry& entry, DayNumber day) {
-    switch (entry.repeat) {
+namespace {
+
+DayNumber dayOrNone(DayNumber day) {
+    return isCivilDay(day) ? day : kNoDate;
+}
+
+double timeOrNone(double time) {
+    return isTimeOfDay(time) ? time : kNoTime;
+}
+
+} // namespace
+
+Schedule ScheduleOf(const CalendarEntry& entry) {
+    return {dayOrNone(entry.dateFrom), dayOrNone(entry.dateTo), timeOrNone(entry.timeFrom),
+            timeOrNone(entry.timeTo), entry.repeat};
+}
+
+bool RepeatMatches(const Schedule& schedule, DayNumber day) {
+    switch (schedule.repeat) {
     case kRepeatDaily:
         return true;
     case kRepeatWeekly:
-        return entry.dateFrom != kNoDate && dayOfWeek(day) == dayOfWeek(entry.dateFrom);
+        return schedule.dateFrom != kNoDate && dayOfWeek(day) == dayOfWeek(schedule.dateFrom);
     case kRepeatMonthly:
-        return entry.dateFrom != kNoDate &&
-               civilFromDayNumber(day).day == civilFromDayNumber(entry.dateFrom).day;
+        return schedule.dateFrom != kNoDate &&
+               civilFromDayNumber(day).day == civilFromDayNumber(schedule.dateFrom).day;
     case kRepeatYearly: {
-        if (entry.dateFrom == kNoDate) {
+        if (schedule.dateFrom == kNoDate) {
             return false;
         }
         const CivilDate a = civilFromDayNumber(day);
-        const CivilDate b = civilFromDayNumber(entry.dateFrom);
+        const CivilDate b = civilFromDayNumber(schedule.dateFrom);
         return a.day == b.day && a.month == b.month;
     }
     default:
@@ -24,9 +41,9 @@ bool RepeatMatches(const CalendarEntry& entry, DayNumber day) {
     }
 }
 
-bool IsToDoItem(const CalendarEntry& entry) {
-    return entry.dateFrom == kNoDate && entry.dateTo == kNoDate && entry.timeFrom == kNoTime &&
-           entry.timeTo == kNoTime;
+bool IsToDoItem(const Schedule& schedule) {
+    return schedule.dateFrom == kNoDate && schedule.dateTo == kNoDate &&
+           schedule.timeFrom == kNoTime && schedule.timeTo == kNoTime;
 }
 
 bool ToDoHiddenOn(DayNumber day, const ViewContext& context) {
@@ -35,31 +52,42 @@ bool ToDoHiddenOn(DayNumber day, const ViewContext& context) {
     return spanningView && day != context.today;
 }
 
+void ClearStoredToDoType(CalendarEntry& entry, const Schedule& schedule) {
+    if (entry.type == kToDoType && !IsToDoItem(schedule)) {
+        entry.type = -1;
+    }
+}
+
 bool OccursOn(CalendarEntry& entry, DayNumber day, const ViewContext& context) {
-    if (entry.dateFrom != kNoDate && entry.dateTo != kNoDate) {
+    if (!isCivilDay(day)) {
+        return false;
+    }
+    const Schedule s = ScheduleOf(entry);
+    ClearStoredToDoType(entry, s);
+    if (s.dateFrom != kNoDate && s.dateTo != kNoDate) {
         switch (context.datePeriodMode) {
         case 0:
             return false;
         case 1:
-            return day == entry.dateFrom || day == entry.dateTo;
+            return day == s.dateFrom || day == s.dateTo;
         default:
-            return entry.dateFrom <= day && day <= entry.dateTo;
+            return s.dateFrom <= day && day <= s.dateTo;
         }
     }
-    if (entry.dateFrom != kNoDate && day == entry.dateFrom) {
+    if (s.dateFrom != kNoDate && day == s.dateFrom) {
         return true;
     }
-    if (entry.dateFrom == kNoDate && entry.timeTo != kNoTime) {
+    if (s.dateFrom == kNoDate && s.timeTo != kNoTime) {
         return true;
     }
-    if (IsToDoItem(entry)) {
+    if (IsToDoItem(s)) {
         if (ToDoHiddenOn(day, context)) {
             return false;
         }
         entry.type = kToDoType;
         return true;
     }
-    return RepeatMatches(entry, day);
+    return RepeatMatches(s, day);
 }
 
 } // namespace trevik

@@ -21,10 +21,13 @@ struct ViewContext {
 inline constexpr std::int16_t kToDoType = -2;
 
 // Whether the entry shows on `day`. A to-do item (no dates, no times) gets kToDoType.
+// A damaged date or time field counts as absent, and no day outside the civil days
+// (kFirstCivilDay..kLastCivilDay) shows anything.
 bool OccursOn(CalendarEntry& entry, DayNumber day, const ViewContext& context);
 
 // Calls `visit(day)` in ascending order for every day of [first, last] on which OccursOn
-// would be true, without trying each day in turn. `entry.type` is updated as OccursOn would.
+// would be true, without trying each day in turn; any int32 range is fine. `entry.type` is updated
+// as OccursOn would.
 template <typename Visit>
 void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
                        const ViewContext& context, Visit visit);

@@ -6,28 +6,48 @@
 
 namespace trevik {
 
-bool RepeatMatches(const CalendarEntry& entry, DayNumber day);
-bool IsToDoItem(const CalendarEntry& entry);
+// The fields the rules read, each damaged one (see isCivilDay, isTimeOfDay) read as absent,
+// so that a damaged date behaves as no date and a damaged time as no time.
+struct Schedule {
+    DayNumber dateFrom = kNoDate;
+    DayNumber dateTo = kNoDate;
+    double timeFrom = kNoTime;
+    double timeTo = kNoTime;
+    std::int16_t repeat = kRepeatUnset;
+};
+
+Schedule ScheduleOf(const CalendarEntry& entry);
+bool RepeatMatches(const Schedule& schedule, DayNumber day);
+bool IsToDoItem(const Schedule& schedule);
 bool ToDoHiddenOn(DayNumber day, const ViewContext& context);
+// The to-do type is only ever given in memory; read from a file on any other entry it is
+// damage and names no type.
+void ClearStoredToDoType(CalendarEntry& entry, const Schedule& schedule);
 
 template <typename Visit>
 void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
                        const ViewContext& context, Visit visit) {
+    // Nothing occurs outside the civil days, and clamping here keeps every loop below from
+    // reaching the int32 ends.
+    first = std::max(first, kFirstCivilDay);
+    last = std::min(last, kLastCivilDay);
     if (first > last) {
         return;
     }
+    const Schedule s = ScheduleOf(entry);
+    ClearStoredToDoType(entry, s);
     const auto everyDay = [&] {
         for (DayNumber day = first; day <= last; ++day) {
             visit(day);
         }
     };
-    if (entry.dateFrom != kNoDate && entry.dateTo != kNoDate) { // a period
+    if (s.dateFrom != kNoDate && s.dateTo != kNoDate) { // a period
         if (context.datePeriodMode == 0) {
             return;
         }
         if (context.datePeriodMode == 1) {
-            const DayNumber ends[] = {std::min(entry.dateFrom, entry.dateTo),
-                                      std::max(entry.dateFrom, entry.dateTo)};
+            const DayNumber ends[] = {std::min(s.dateFrom, s.dateTo),
+                                      std::max(s.dateFrom, s.dateTo)};
             for (std::size_t i = 0; i < 2; ++i) {
                 if (ends[i] >= first && ends[i] <= last && (i == 0 || ends[1] != ends[0])) {
                     visit(ends[i]);
@@ -35,34 +55,33 @@ void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
             }
             return;
         }
-        for (DayNumber day = std::max(first, entry.dateFrom); day <= std::min(last, entry.dateTo);
-             ++day) {
+        for (DayNumber day = std::max(first, s.dateFrom); day <= std::min(last, s.dateTo); ++day) {
             visit(day);
         }
         return;
     }
-    if (entry.dateFrom == kNoDate) {
-        if (entry.timeTo != kNoTime) {
+    if (s.dateFrom == kNoDate) {
+        if (s.timeTo != kNoTime) {
             everyDay();
-        } else if (IsToDoItem(entry)) {
+        } else if (IsToDoItem(s)) {
             for (DayNumber day = first; day <= last; ++day) {
                 if (!ToDoHiddenOn(day, context)) {
                     entry.type = kToDoType;
                     visit(day);
                 }
             }
-        } else if (entry.repeat == kRepeatDaily) {
+        } else if (s.repeat == kRepeatDaily) {
             everyDay();
         }
         return;
     }
     // A dated entry: its own day, and the days its repeat rate gives.
-    switch (entry.repeat) {
+    switch (s.repeat) {
     case kRepeatDaily:
         everyDay();
         return;
     case kRepeatWeekly: {
-        const int offset = ((dayOfWeek(entry.dateFrom) - dayOfWeek(first)) % 7 + 7) % 7;
+        const int offset = ((dayOfWeek(s.dateFrom) - dayOfWeek(first)) % 7 + 7) % 7;
         for (DayNumber day = first + offset; day <= last; day += 7) {
             visit(day);
         }
@@ -70,12 +89,12 @@ void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
     }
     case kRepeatMonthly:
     case kRepeatYearly: {
-        const CivilDate start = civilFromDayNumber(entry.dateFrom);
+        const CivilDate start = civilFromDayNumber(s.dateFrom);
         const CivilDate from = civilFromDayNumber(first);
         const CivilDate to = civilFromDayNumber(last);
         for (int year = from.year; year <= to.year; ++year) {
             for (int month = 1; month <= 12; ++month) {
-                if (entry.repeat == kRepeatYearly && month != start.month) {
+                if (s.repeat == kRepeatYearly && month != start.month) {
                     continue;
                 }
                 if (!isValidCivilDate(year, month, start.day)) {
@@ -90,8 +109,8 @@ void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
         return;
     }
     default:
-        if (entry.dateFrom >= first && entry.dateFrom <= last) {
-            visit(entry.dateFrom);
+        if (s.dateFrom >= first && s.dateFrom <= last) {
+            visit(s.dateFrom);
         }
         return;
     }

@@ -6,8 +6,10 @@ namespace trevik {
 
 namespace {
 
+// Damaged dates count as none, as in the views: a damaged start date is an undated entry and
+// stays, a damaged end date leaves a one-day entry.
 bool isOutdated(const CalendarEntry& entry, DayNumber today) {
-    return entry.dateFrom != kNoDate && entry.dateFrom < today && entry.dateTo == kNoDate &&
+    return isCivilDay(entry.dateFrom) && entry.dateFrom < today && !isCivilDay(entry.dateTo) &&
            entry.repeat == kRepeatNone;
 }
 

@@ -6,12 +6,23 @@
 
 namespace trevik {
 
+namespace {
+
+// A damaged end (no civil day) makes no period, as a missing one does.
+bool isPeriod(const CalendarEntry& entry) {
+    return isCivilDay(entry.dateFrom) && isCivilDay(entry.dateTo);
+}
+
+} // namespace
+
 bool Covers(const CalendarEntry& entry, DayNumber day) {
-    return entry.dateFrom != kNoDate && entry.dateTo != kNoDate && entry.dateFrom <= day &&
-           day <= entry.dateTo;
+    return isPeriod(entry) && entry.dateFrom <= day && day <= entry.dateTo;
 }
 
 std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year) {
+    if (year < kFirstCivilYear || year > kLastCivilYear) {
+        return {};
+    }
     const DayNumber first = dayNumberFromCivil({year, 1, 1});
     const DayNumber last = dayNumberFromCivil({year, 12, 31});
     std::vector<PlannerDay> days;
@@ -24,7 +35,7 @@ std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory,
     bool anyEntry = false;
     ForEachEntry(directory, [&](const CalendarEntry& entry) {
         anyEntry = true;
-        if (entry.dateFrom == kNoDate || entry.dateTo == kNoDate) {
+        if (!isPeriod(entry)) {
             return;
         }
         const std::string& type = types.TypeNameText(entry.type);

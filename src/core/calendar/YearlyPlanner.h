@@ -22,11 +22,11 @@ struct PlannerDay {
     std::int32_t periodId = -1;
 };
 
-// Whether an entry is a period (a start and an end date) that covers the day.
+// Whether an entry is a period (a start and an end date, both civil days) that covers the day.
 bool Covers(const CalendarEntry& entry, DayNumber day);
 
 // Every day of `year` with its marks, reading the calendar and type files once. An empty
-// calendar file gives no days at all.
+// calendar file, and a year outside 1900..9999, give no days at all.
 std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year);
 
 } // namespace trevik

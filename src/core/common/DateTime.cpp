@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 
 namespace trevik {
 
@@ -12,6 +13,11 @@ using namespace std::chrono;
 // 1899-12-30 is day 0; the Unix epoch 1970-01-01 is day 25569.
 constexpr int kEpochOffsetDays = 25569;
 constexpr std::int64_t kMillisecondsPerDay = 86400000;
+
+// In 64 bits, so that the int32 ends of a damaged field do not overflow.
+days sinceUnixEpoch(DayNumber day) {
+    return days{std::int64_t(day) - kEpochOffsetDays};
+}
 
 } // namespace
 
@@ -32,15 +38,18 @@ DayNumber dayNumberFromCivil(const CivilDate& date) {
 }
 
 CivilDate civilFromDayNumber(DayNumber day) {
-    const year_month_day ymd{sys_days{days{day - kEpochOffsetDays}}};
+    const year_month_day ymd{sys_days{sinceUnixEpoch(day)}};
     return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 
 int dayOfWeek(DayNumber day) {
-    return int(weekday{sys_days{days{day - kEpochOffsetDays}}}.c_encoding());
+    return int(weekday{sys_days{sinceUnixEpoch(day)}}.c_encoding());
 }
 
 int daysInMonth(int year, int month) {
+    if (month < 1 || month > 12) {
+        return 0;
+    }
     const year_month_day_last last{std::chrono::year{year},
                                    month_day_last{std::chrono::month{unsigned(month)}}};
     return int(unsigned(last.day()));
@@ -53,6 +62,9 @@ double timeFraction(const TimeOfDay& time) {
 }
 
 TimeOfDay timeOfDayFromFraction(double fraction) {
+    if (!std::isfinite(fraction)) {
+        return {};
+    }
     double whole = 0;
     double part = std::modf(fraction, &whole);
     if (part < 0) {
@@ -70,7 +82,14 @@ DateTime encodeDateTime(const CivilDate& date, const TimeOfDay& time) {
 }
 
 DayNumber dayNumberOf(DateTime value) {
-    return static_cast<DayNumber>(std::trunc(value));
+    const double whole = std::trunc(value);
+    // Written so that NaN fails the test too: converting it, or a value beyond an int32, is
+    // undefined.
+    if (!(whole >= double(std::numeric_limits<DayNumber>::min()) &&
+          whole <= double(std::numeric_limits<DayNumber>::max()))) {
+        return kNoDate;
+    }
+    return static_cast<DayNumber>(whole);
 }
 
 } // namespace trevik
