@@ -62,7 +62,7 @@ TEST_F(AddressListFixture, TheSampleContactIsWrittenAtFirstUseAndShowsFromTheSec
 
 TEST_F(AddressListFixture, AnExistingEmptyFileGetsNoSample) {
     add("x");
-    DeleteContact(dir.path(), 1);
+    DeleteAddress(dir.path(), 1);
     EXPECT_TRUE(listed("").empty());
     EXPECT_TRUE(listed("").empty());
 }

@@ -56,7 +56,8 @@ TEST(EditorValues, DatesFollowTheShortDatePattern) {
     EXPECT_EQ(ParseDateText("8/3/26", locale), dayNumberFromCivil({2026, 3, 8}));
     EXPECT_EQ(ParseDateText("8.3.1999 10:15", locale), dayNumberFromCivil({1999, 3, 8}));
     EXPECT_EQ(ParseDateText("1/1/75", locale), dayNumberFromCivil({1975, 1, 1}));
-    for (const char* bad : {"", "31/04/2026", "29/02/2025", "8/3", "tomorrow", "8/3/2026/1"}) {
+    for (const char* bad : {"", "31/04/2026", "29/02/2025", "8/3", "tomorrow", "8/3/2026/1",
+                            "1/1/1850", "31/12/1899"}) {
         EXPECT_FALSE(ParseDateText(bad, locale).has_value()) << bad;
     }
 }

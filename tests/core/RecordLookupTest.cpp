@@ -1,4 +1,5 @@
 // The lookups of the three record files and the id and code rules built on them.
+#include "address/AddressDeletion.h"
 #include "storage/AddrSet.h"
 #include "storage/CalSet.h"
 #include "storage/ContactRecords.h"
@@ -36,9 +37,9 @@ TEST(ContactLookup, IdsStartAtOneAndAreLargestPlusOne) {
     EXPECT_EQ(AddContact(dir.path(), named("a"), clock, 9).id, 1);
     EXPECT_EQ(AddContact(dir.path(), named("b"), clock, 9).id, 2);
     EXPECT_EQ(AddContact(dir.path(), named("c"), clock, 9).id, 3);
-    ASSERT_TRUE(DeleteContact(dir.path(), 3).ok());
+    ASSERT_TRUE(DeleteAddress(dir.path(), 3).result.ok());
     EXPECT_EQ(AddContact(dir.path(), named("d"), clock, 9).id, 3); // reused
-    ASSERT_TRUE(DeleteContact(dir.path(), 1).ok());
+    ASSERT_TRUE(DeleteAddress(dir.path(), 1).result.ok());
     EXPECT_EQ(AddContact(dir.path(), named("e"), clock, 9).id, 4);
 }
 
@@ -56,7 +57,7 @@ TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
         EXPECT_EQ(set.name, "Ann");
         EXPECT_EQ(set.FindById(5), 0);
     }
-    EXPECT_FALSE(DeleteContact(dir.path(), 5).found);
+    EXPECT_FALSE(DeleteAddress(dir.path(), 5).result.found);
     EXPECT_FALSE(LoadContact(dir.path(), 5).has_value());
 }
 

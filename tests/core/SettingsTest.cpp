@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace trevik;
 using trevik::test::TempDir;
 
@@ -145,9 +147,16 @@ TEST_F(SettingsFixture, AWriteThatCannotReplaceTheFileFailsAndLeavesNoTemporaryF
 }
 
 TEST_F(SettingsFixture, TheStandardFileFollowsXdgConfigHome) {
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
     ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
     EXPECT_EQ(SettingsFile::standard().path(), dir / "Trevik.Ini");
     ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(SettingsFile::standard().path(), "/home/someone/.config/Trevik.Ini");
+    if (home != nullptr) {
+        ::setenv("HOME", savedHome.c_str(), 1);
+    } else {
+        ::unsetenv("HOME");
+    }
 }

@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 #include "ModalDialogs.h"
+#include "address/AddressDeletion.h"
 #include "address/AddressList.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
@@ -493,7 +494,7 @@ private slots:
         setup.findCase = 2;
         setup.contact = LoadContact({}, AddContact({}, ann, env->clock, 1).id);
         auto form = editor(setup);
-        DeleteContact({}, setup.contact->id); // by another program, while the editor is open
+        DeleteAddress({}, setup.contact->id); // by another program, while the editor is open
         form->MobileEdit->setText(QStringLiteral("0170 1"));
         env->messages.answers = {MessageResult::Cancel};
         form->SaveAddr->click();
@@ -510,7 +511,7 @@ private slots:
         // OK to the offer saves it as a new contact at once.
         setup.contact = LoadContact({}, form->editAddressId);
         auto again = editor(setup);
-        DeleteContact({}, setup.contact->id);
+        DeleteAddress({}, setup.contact->id);
         again->WorkEdit->setText(QStringLiteral("030 2"));
         env->messages.answers = {MessageResult::Ok};
         again->SaveAddr->click();

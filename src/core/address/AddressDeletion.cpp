@@ -31,8 +31,6 @@ AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32
     const std::int32_t position = set.FindById(id);
     if (position != 0) {
         deletion.result.found = true;
-        // The recycle bin's copy of the contact (AddAddressToBin) is taken here, before
-        // the record leaves the file.
         set.Delete(position);
     }
     deletion.result.error = set.lastError();

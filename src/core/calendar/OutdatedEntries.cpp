@@ -33,7 +33,6 @@ int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber toda
     std::int32_t position = 1;
     while (set.GoTo(position)) {
         if (isOutdated(set, today)) {
-            // The recycle bin's copy of the entry (AddCalendarToBin) is taken here.
             set.Delete(position);
             if (failed()) {
                 return removed;

@@ -245,8 +245,9 @@ std::optional<DayNumber> ParseDateText(std::string_view text, const Locale& loca
         return std::nullopt;
     }
     const DayNumber result = dayNumberFromCivil({year, month, day});
-    // The day before the epoch is the number that means "no date".
-    if (result == kNoDate) {
+    // Only the days the views can show are dates (the day before the epoch, for one, is the
+    // number that means "no date").
+    if (!isCivilDay(result)) {
         return std::nullopt;
     }
     return result;

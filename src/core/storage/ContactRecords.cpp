@@ -24,10 +24,6 @@ RecordResult ChangeContact(const std::filesystem::path& directory, const Contact
     return ChangeStamped<AddrSet>(directory, contact, copyTexts, clock);
 }
 
-RecordResult DeleteContact(const std::filesystem::path& directory, std::int32_t id) {
-    return DeleteStamped<AddrSet>(directory, id);
-}
-
 std::optional<Contact> LoadContact(const std::filesystem::path& directory, std::int32_t id) {
     return LoadStamped<AddrSet, Contact>(directory, id);
 }

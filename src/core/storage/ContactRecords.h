@@ -18,7 +18,8 @@ RecordResult AddContact(const std::filesystem::path& directory, const Contact& t
 RecordResult ChangeContact(const std::filesystem::path& directory, const Contact& contact,
                            const Clock& clock);
 
-RecordResult DeleteContact(const std::filesystem::path& directory, std::int32_t id);
+// There is no plain delete of a contact: DeleteAddress (address/AddressDeletion.h) also clears
+// the calendar links to it.
 
 std::optional<Contact> LoadContact(const std::filesystem::path& directory, std::int32_t id);
 

@@ -32,7 +32,6 @@ RecordResult ChangeEntry(const std::filesystem::path& directory, const CalendarE
 }
 
 RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id) {
-    // The recycle bin's copy of the entry (AddCalendarToBin) is taken before it goes.
     return DeleteStamped<CalSet>(directory, id);
 }
 
