@@ -43,7 +43,8 @@ private:
     std::unique_ptr<FakeEnvironment> env;
 
     std::unique_ptr<TAddNewForm> editor(const EditorSetup& setup = {}) {
-        auto form = std::make_unique<TAddNewForm>(env->services, 15, [] { return 4242; });
+        auto form =
+            std::make_unique<TAddNewForm>(env->services, DisplaySettings{}, [] { return 4242; });
         form->Prepare(setup);
         form->show();
         return form;

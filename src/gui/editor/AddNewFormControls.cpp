@@ -57,9 +57,9 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
 
 } // namespace
 
-TAddNewForm::TAddNewForm(Services& services, int timeInterval,
+TAddNewForm::TAddNewForm(Services& services, const DisplaySettings& display,
                          std::function<std::int32_t()> installationUid, QWidget* parent)
-    : QDialog(parent), services_(services), timeInterval_(timeInterval),
+    : QDialog(parent), services_(services), display_(display),
       installationUid_(std::move(installationUid)) {
     setObjectName(QStringLiteral("AddNewForm"));
     setWindowTitle(QStringLiteral("Edit / New Window"));
