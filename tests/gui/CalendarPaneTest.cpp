@@ -257,65 +257,6 @@ private slots:
         QApplication::sendEvent(viewport, &other);
         QVERIFY(!other.isAccepted());
     }
-
-    void datePickerPagesClearsAndCancels() {
-        TDateForm picker;
-        picker.Kalendar->setSelectedDate(QDate(2026, 1, 15));
-        picker.Kalendar->setCurrentPage(2026, 1);
-        picker.PrevMonthClick();
-        QCOMPARE(picker.Naslov->text(), QStringLiteral("December 2025"));
-        QCOMPARE(picker.Kalendar->selectedDate(), QDate(2025, 12, 28));
-        picker.NextMonthClick();
-        picker.NextMonthClick();
-        QCOMPARE(picker.Naslov->text(), QStringLiteral("February 2026"));
-        picker.OKButtonClick();
-        QCOMPARE(picker.result(), int(QDialog::Accepted));
-        QCOMPARE(std::tuple(picker.year, picker.month, picker.day), std::tuple(2026, 2, 28));
-
-        TDateForm cleared;
-        QTimer::singleShot(0, &cleared, [&] { cleared.ClearButton->click(); });
-        QCOMPARE(cleared.exec(), int(QDialog::Accepted));
-        QCOMPARE(cleared.day, 0);
-
-        TDateForm cancelled;
-        QTimer::singleShot(0, &cancelled, [&] { cancelled.CancelButton->click(); });
-        QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
-    }
-
-    void timePickerListsSlotsFromMidnightShowingNineFirst() {
-        TTimeForm picker(30);
-        picker.show();
-        QCOMPARE(picker.TimeBox->count(), 48);
-        QCOMPARE(picker.TimeBox->item(47)->text(), QStringLiteral("23:30"));
-        QCOMPARE(picker.TimeBox->currentItem()->text(), QStringLiteral("00:00"));
-        QTRY_COMPARE(picker.TimeBox->itemAt(5, 5)->text(), QStringLiteral("09:00"));
-        picker.TimeBox->setCurrentRow(21);
-        picker.OKButtonClick();
-        QCOMPARE(picker.time, QStringLiteral("10:30"));
-        QCOMPARE(picker.result(), int(QDialog::Accepted));
-
-        TTimeForm odd(20);
-        odd.show();
-        QCOMPARE(odd.TimeBox->count(), 96);
-        odd.Button1Click();
-        QCOMPARE(odd.time, QString());
-        QCOMPARE(odd.result(), int(QDialog::Accepted));
-    }
-
-    void typeDialogAcceptsWithEnter() {
-        TTypeForm dialog(QStringLiteral("Work"));
-        QCOMPARE(dialog.TypeEdit->text(), QStringLiteral("Work"));
-        QTimer::singleShot(0, &dialog, [&] {
-            dialog.TypeEdit->setText(QStringLiteral("Private"));
-            QTest::keyClick(dialog.TypeEdit, Qt::Key_Return);
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(dialog.name(), QStringLiteral("Private"));
-
-        TTypeForm cancelled;
-        QTimer::singleShot(0, &cancelled, [&] { QTest::keyClick(&cancelled, Qt::Key_Escape); });
-        QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
-    }
 };
 
 QTEST_MAIN(CalendarPaneTest)

@@ -38,7 +38,8 @@ private:
         EditorSetup setup;
         setup.findCase = 3;
         setup.entry = LoadEntry({}, id);
-        auto form = std::make_unique<TAddNewForm>(*services, 15, [] { return 4242; });
+        auto form =
+            std::make_unique<TAddNewForm>(*services, DisplaySettings{}, [] { return 4242; });
         form->Prepare(setup);
         form->show();
         return form;
@@ -121,7 +122,8 @@ private slots:
     void aPickedDateIsSaved() {
         QFETCH(QString, name);
         useLocale(name);
-        auto form = std::make_unique<TAddNewForm>(*services, 15, [] { return 4242; });
+        auto form =
+            std::make_unique<TAddNewForm>(*services, DisplaySettings{}, [] { return 4242; });
         form->Prepare({});
         form->show();
         form->CommentEdit->setPlainText(QStringLiteral("Trip"));
@@ -148,7 +150,8 @@ private slots:
     void aTypedDateIsReadInTheLocale() {
         QFETCH(QString, name);
         useLocale(name);
-        auto form = std::make_unique<TAddNewForm>(*services, 15, [] { return 4242; });
+        auto form =
+            std::make_unique<TAddNewForm>(*services, DisplaySettings{}, [] { return 4242; });
         form->Prepare({});
         form->show();
         form->CommentEdit->setPlainText(QStringLiteral("Typed"));

@@ -15,6 +15,7 @@
 #include "storage/TypeRecords.h"
 #include "support/TempDir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -43,7 +44,8 @@ private:
     std::unique_ptr<FakeEnvironment> env;
 
     std::unique_ptr<TAddNewForm> editor(const EditorSetup& setup = {}) {
-        auto form = std::make_unique<TAddNewForm>(env->services, 15, [] { return 4242; });
+        auto form =
+            std::make_unique<TAddNewForm>(env->services, DisplaySettings{}, [] { return 4242; });
         form->Prepare(setup);
         form->show();
         return form;
@@ -331,6 +333,69 @@ private slots:
         QCOMPARE(saved.dateFrom, dayNumberFromCivil({2027, 3, 14}));
         QCOMPARE(saved.timeFrom, timeFraction({9, 30, 0, 0}));
         QCOMPARE(saved.fileLink, std::string("/home/me/plan.odt"));
+    }
+
+    // As a screen reader meets the editor: every control named, no shortcut key twice.
+    void screenReadersTellTheControlsApart() {
+        auto form = editor();
+        const auto accessible = [](QObject* control) {
+            return QAccessible::queryAccessibleInterface(control);
+        };
+        const auto name = [&](QObject* control) {
+            return accessible(control)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(form->DateFromButton), QStringLiteral("Pick start date"));
+        QCOMPARE(name(form->DateToButton), QStringLiteral("Pick end date"));
+        QCOMPARE(name(form->TimeFromButton), QStringLiteral("Pick start time"));
+        QCOMPARE(name(form->TimeToButton), QStringLiteral("Pick end time"));
+        QCOMPARE(name(form->AlarmButton), QStringLiteral("Pick alarm time"));
+        QCOMPARE(name(form->FileLinkButton), QStringLiteral("Pick file link"));
+        QCOMPARE(name(form->RepeatCombo), QStringLiteral("Repeat rate"));
+        QCOMPARE(accessible(form->RepeatCombo)->text(QAccessible::Value), QStringLiteral("None"));
+        form->RepeatCombo->setCurrentIndex(3);
+        QCOMPARE(accessible(form->RepeatCombo)->text(QAccessible::Value),
+                 QStringLiteral("Monthly"));
+        QCOMPARE(accessible(form->RepeatCombo)->role(), QAccessible::ComboBox);
+        QCOMPARE(name(form->TypeCombo), QStringLiteral("Type"));
+        QCOMPARE(name(form->AlarmEdit), QStringLiteral("Alarm"));
+        QCOMPARE(name(form->MiscEdit), QStringLiteral("Misc"));
+        QCOMPARE(name(form->Link), QStringLiteral("Link"));
+        // The list's items stay reachable below it.
+        QCOMPARE(accessible(form->RepeatCombo)->childCount(), 1);
+        QCOMPARE(accessible(form->RepeatCombo)->child(0)->childCount(), 5);
+
+        // Every shortcut key in the tree, with the controls it reaches (labels only lend theirs).
+        QMap<QString, QStringList> controlsByKey;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QString key = node->text(QAccessible::Accelerator);
+            if (node->role() != QAccessible::StaticText && !key.isEmpty()) {
+                controlsByKey[key.toLower()] << node->text(QAccessible::Name);
+            }
+            for (int i = 0; i < node->childCount(); ++i) {
+                walk(node->child(i));
+            }
+        };
+        walk(accessible(form.get()));
+        for (auto it = controlsByKey.cbegin(); it != controlsByKey.cend(); ++it) {
+            QVERIFY2(it.value().size() == 1,
+                     qPrintable(it.key() + QStringLiteral(" reaches ") + it.value().join(", ")));
+        }
+        QCOMPARE(controlsByKey.size(), 16);
+        QCOMPARE(controlsByKey.value(QStringLiteral("alt+l")), QStringList{"Link"});
+        QCOMPARE(controlsByKey.value(QStringLiteral("alt+r")), QStringList{"Alarm"});
+
+        // And each key takes the focus to its control.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const std::pair<Qt::Key, QWidget*> keys[] = {{Qt::Key_R, form->AlarmEdit},
+                                                     {Qt::Key_P, form->RepeatCombo},
+                                                     {Qt::Key_S, form->MiscEdit},
+                                                     {Qt::Key_I, form->TimeFromEdit},
+                                                     {Qt::Key_K, form->FileLinkEdit}};
+        for (const auto& [key, control] : keys) {
+            QTest::keyClick(form.get(), key, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), control);
+        }
     }
 
     void memosStayWithinTheirFields() {

@@ -266,7 +266,7 @@ void TMainForm::OpenEditor(int mode) {
     const auto uidForNewRecords = [this] {
         return installationUid != 0 || loadInstallationUid() ? installationUid : 0;
     };
-    TAddNewForm editor(services_, display.timeInterval, uidForNewRecords, this);
+    TAddNewForm editor(services_, display, uidForNewRecords, this);
     editor.Prepare(setup);
     if (editor.exec() != QDialog::Accepted) {
         FindEdit->setFocus();

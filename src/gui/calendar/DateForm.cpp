@@ -8,16 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The title always names the month in English, whatever the desktop's language.
-const char* const kEnglishMonths[] = {"January",   "February", "March",    "April",
-                                      "May",       "June",     "July",     "August",
-                                      "September", "October",  "November", "December"};
-
-} // namespace
-
-TDateForm::TDateForm(QWidget* parent)
+TDateForm::TDateForm(const QDate& shown, bool weekStartsMonday, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("DateForm"));
@@ -37,8 +28,14 @@ TDateForm::TDateForm(QWidget* parent)
     Kalendar->setObjectName(QStringLiteral("Kalendar"));
     Kalendar->setNavigationBarVisible(false);
     Kalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Kalendar->setSelectedDate(QDate::currentDate());
+    Kalendar->setFirstDayOfWeek(weekStartsMonday ? Qt::Monday : Qt::Sunday);
+    Kalendar->setSelectedDate(shown);
+    Kalendar->setCurrentPage(shown.year(), shown.month());
     Kalendar->setAccessibleName(QStringLiteral("Calendar"));
+    // The grid of days inside takes the focus, so it is what a screen reader announces.
+    if (QWidget* grid = Kalendar->focusProxy()) {
+        grid->setAccessibleName(QStringLiteral("Calendar"));
+    }
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
@@ -62,6 +59,9 @@ TDateForm::TDateForm(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The days take the keys first: arrows move the day, Enter returns it.
+    Kalendar->setFocus();
+
     connect(PrevMonth, &QToolButton::clicked, this, &TDateForm::PrevMonthClick);
     connect(NextMonth, &QToolButton::clicked, this, &TDateForm::NextMonthClick);
     connect(OKButton, &QPushButton::clicked, this, &TDateForm::OKButtonClick);
@@ -73,9 +73,11 @@ TDateForm::TDateForm(QWidget* parent)
     updateTitle();
 }
 
+// The grid's locale is the application's, as for every date the window shows; a title names
+// the month on its own ("prosinac", not the "prosinca" of a date) in the language's letters.
 void TDateForm::updateTitle() {
     Naslov->setText(QStringLiteral("%1 %2")
-                        .arg(QLatin1String(kEnglishMonths[Kalendar->monthShown() - 1]))
+                        .arg(Kalendar->locale().standaloneMonthName(Kalendar->monthShown()))
                         .arg(Kalendar->yearShown()));
 }
 

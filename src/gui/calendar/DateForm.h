@@ -3,16 +3,18 @@
 #include <QDialog>
 
 class QCalendarWidget;
+class QDate;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-// Picks a date. After OK the year, month and day are those of the chosen day; after
-// "Clear" all three are 0 (the caller's "no date"); Cancel rejects.
+// Picks a date, opened on `shown` with the week starting on Monday or Sunday. After OK the
+// year, month and day are those of the chosen day; after "Clear" all three are 0 (the
+// caller's "no date"); Cancel rejects.
 class TDateForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TDateForm(QWidget* parent = nullptr);
+    TDateForm(const QDate& shown, bool weekStartsMonday, QWidget* parent = nullptr);
 
     QLineEdit* Naslov;
     QToolButton* PrevMonth;
@@ -34,5 +36,4 @@ public:
 private:
     void pageTo(int yearValue, int monthValue);
     void updateTitle();
-    void returnSelected();
 };

@@ -1,6 +1,8 @@
 #include "calendar/TimeForm.h"
 
 #include "calendar/TimeSlots.h"
+#include "editor/EditorValues.h"
+#include "platform/StoredText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TTimeForm::TTimeForm(int intervalMinutes, QWidget* parent)
+TTimeForm::TTimeForm(int intervalMinutes, const QString& shownTime, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      interval_(intervalMinutes) {
+      interval_(intervalMinutes), shownTime_(shownTime) {
     setObjectName(QStringLiteral("TimeForm"));
     setWindowTitle(QStringLiteral("Time selection"));
     auto* group = new QGroupBox(QStringLiteral("Select time"), this);
@@ -51,15 +53,15 @@ void TTimeForm::showEvent(QShowEvent* event) {
 }
 
 void TTimeForm::FormActivate() {
+    // The row that OK returns is the one the user sees first: the box's time, or 09:00.
+    const trevik::TimePickerList list =
+        trevik::TimePickerRows(interval_, trevik::ParseTimeText(toStored(shownTime_)));
     TimeBox->clear();
-    for (const std::string& slot : trevik::TimeSlots(interval_)) {
-        TimeBox->addItem(QString::fromStdString(slot));
+    for (const std::string& row : list.rows) {
+        TimeBox->addItem(QString::fromStdString(row));
     }
-    TimeBox->setCurrentRow(0);
-    const auto nine = TimeBox->findItems(QStringLiteral("09:00"), Qt::MatchExactly);
-    if (!nine.isEmpty()) {
-        TimeBox->scrollToItem(nine.front(), QAbstractItemView::PositionAtTop);
-    }
+    TimeBox->setCurrentRow(int(list.selected));
+    TimeBox->scrollToItem(TimeBox->currentItem(), QAbstractItemView::PositionAtTop);
 }
 
 void TTimeForm::OKButtonClick() {

@@ -13,6 +13,7 @@ TTypeForm::TTypeForm(const QString& initialName, QWidget* parent) : QDialog(pare
     TypeEdit->setObjectName(QStringLiteral("TypeEdit"));
     TypeEdit->setMaxLength(30);
     label->setBuddy(TypeEdit);
+    TypeEdit->setAccessibleName(QStringLiteral("Type"));
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true); // Enter in the name accepts

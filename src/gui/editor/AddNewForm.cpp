@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,9 +165,23 @@ void TAddNewForm::DateToExit() {
     dateExit(DateToEdit, dateTo_);
 }
 
+// The day the box shows, for the date picker to open on: what the box wrote, or what the user
+// typed over it when that reads as a date; otherwise today.
+DayNumber TAddNewForm::dayInBox(const QLineEdit* edit, const std::optional<DayNumber>& date) const {
+    if (edit->text().isEmpty()) {
+        return today(services_.clock);
+    }
+    if (!edit->isModified() && date) {
+        return *date;
+    }
+    return ParseDateText(toStored(edit->text()), services_.locale, date.value_or(kNoDate))
+        .value_or(today(services_.clock));
+}
+
 void TAddNewForm::pickDate(QLineEdit* edit, std::optional<DayNumber>& date) {
     entryEdited();
-    TDateForm picker(this);
+    const CivilDate shown = civilFromDayNumber(dayInBox(edit, date));
+    TDateForm picker(QDate(shown.year, shown.month, shown.day), display_.weekStartsMonday, this);
     if (picker.exec() != QDialog::Accepted) {
         return;
     }
@@ -182,7 +197,7 @@ void TAddNewForm::pickDate(QLineEdit* edit, std::optional<DayNumber>& date) {
 
 void TAddNewForm::pickTime(QLineEdit* edit, bool keepOnEmpty) {
     entryEdited();
-    TTimeForm picker(timeInterval_, this);
+    TTimeForm picker(display_.timeInterval, edit->text(), this);
     if (picker.exec() != QDialog::Accepted || (keepOnEmpty && picker.time.isEmpty())) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "editor/EntryBuild.h"
 #include "editor/EntryKind.h"
 #include "editor/LimitedMemo.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -24,8 +25,9 @@ class TAddNewForm : public QDialog {
 public:
     // `installationUid` gives the UID that new records carry, or 0 when it cannot be stored
     // (the user has been told why): then no new record is made.
-    TAddNewForm(Services& services, int timeInterval, std::function<std::int32_t()> installationUid,
-                QWidget* parent = nullptr);
+    // The pickers follow `display`: the time slots' interval and the first day of the week.
+    TAddNewForm(Services& services, const trevik::DisplaySettings& display,
+                std::function<std::int32_t()> installationUid, QWidget* parent = nullptr);
 
     // Fills the halves as the editor mode and the last find decided.
     void Prepare(const trevik::EditorSetup& setup);
@@ -103,6 +105,8 @@ private:
     bool readDateBox(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
     void showWrongDate();
     void dateExit(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
+    trevik::DayNumber dayInBox(const QLineEdit* edit,
+                               const std::optional<trevik::DayNumber>& date) const;
     void pickDate(QLineEdit* edit, std::optional<trevik::DayNumber>& date);
     void pickTime(QLineEdit* edit, bool keepOnEmpty);
     void pickFileLink();
@@ -115,7 +119,7 @@ private:
     void LinkEnter();
 
     Services& services_;
-    int timeInterval_;
+    trevik::DisplaySettings display_;
     std::function<std::int32_t()> installationUid_;
     // The UID for a new record; 0, after saying so, when there is none.
     std::int32_t uidForNewRecord();

@@ -1,5 +1,7 @@
 #include "editor/AddNewForm.h"
 
+#include "editor/NamedComboBox.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,9 +57,9 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
 
 } // namespace
 
-TAddNewForm::TAddNewForm(Services& services, int timeInterval,
+TAddNewForm::TAddNewForm(Services& services, const DisplaySettings& display,
                          std::function<std::int32_t()> installationUid, QWidget* parent)
-    : QDialog(parent), services_(services), timeInterval_(timeInterval),
+    : QDialog(parent), services_(services), display_(display),
       installationUid_(std::move(installationUid)) {
     setObjectName(QStringLiteral("AddNewForm"));
     setWindowTitle(QStringLiteral("Edit / New Window"));
@@ -101,7 +103,7 @@ void TAddNewForm::buildAddressHalf(QGroupBox* group) {
     addRow(grid, 5, QStringLiteral("&Email:"), EmailEdit);
     addRow(grid, 6, QStringLiteral("WWW:"), WWWEdit);
     addRow(grid, 7, QStringLiteral("&Address:"), AddressEdit);
-    addRow(grid, 8, QStringLiteral("M&isc:"), MiscEdit);
+    addRow(grid, 8, QStringLiteral("Mi&sc:"), MiscEdit);
     SaveAddr = button(group, "SaveAddr", QStringLiteral("Save"));
     SaveAddrAsNew = button(group, "SaveAddrAsNew", QStringLiteral("Save as New"));
     auto* buttons = new QHBoxLayout;
@@ -123,7 +125,7 @@ void TAddNewForm::buildAddressHalf(QGroupBox* group) {
 void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
     CommentEdit = memo(group, "CommentEdit", 30);
-    TypeCombo = new QComboBox(group);
+    TypeCombo = new NamedComboBox(group);
     TypeCombo->setObjectName(QStringLiteral("TypeCombo"));
     DateFromEdit = lineEdit(group, "DateFromEdit");
     DateToEdit = lineEdit(group, "DateToEdit");
@@ -143,7 +145,14 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
                                 AlarmButton, FileLinkButton}) {
         picker->setFixedWidth(32);
     }
-    RepeatCombo = new QComboBox(group);
+    // Six buttons captioned "..." are told apart by what they pick.
+    DateFromButton->setAccessibleName(QStringLiteral("Pick start date"));
+    DateToButton->setAccessibleName(QStringLiteral("Pick end date"));
+    TimeFromButton->setAccessibleName(QStringLiteral("Pick start time"));
+    TimeToButton->setAccessibleName(QStringLiteral("Pick end time"));
+    AlarmButton->setAccessibleName(QStringLiteral("Pick alarm time"));
+    FileLinkButton->setAccessibleName(QStringLiteral("Pick file link"));
+    RepeatCombo = new NamedComboBox(group);
     RepeatCombo->setObjectName(QStringLiteral("RepeatCombo"));
     RepeatCombo->addItems({QStringLiteral("None"), QStringLiteral("Daily"),
                            QStringLiteral("Weekly"), QStringLiteral("Monthly"),
@@ -160,9 +169,9 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     addRow(grid, 3, QStringLiteral("To:"), DateToEdit, DateToButton);
     addRow(grid, 4, QStringLiteral("T&ime:"), TimeFromEdit, TimeFromButton);
     addRow(grid, 5, QStringLiteral("To:"), TimeToEdit, TimeToButton);
-    addRow(grid, 6, QStringLiteral("A&larm:"), AlarmEdit, AlarmButton);
+    addRow(grid, 6, QStringLiteral("Ala&rm:"), AlarmEdit, AlarmButton);
     addRow(grid, 7, QStringLiteral("File Lin&k:"), FileLinkEdit, FileLinkButton);
-    addRow(grid, 8, QStringLiteral("&Repeat rate:"), RepeatCombo);
+    addRow(grid, 8, QStringLiteral("Re&peat rate:"), RepeatCombo);
     grid->addWidget(TypeOfData, 9, 1, 1, 2);
     // Both end boxes are captioned "To:"; a screen reader needs to tell them apart.
     DateToEdit->setAccessibleName(QStringLiteral("Date to"));
