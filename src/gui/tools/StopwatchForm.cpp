@@ -57,7 +57,7 @@ TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
     closeRow->addStretch(1);
     closeRow->addWidget(CloseButton);
     layout->addLayout(closeRow);
-    setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+    setFixedSize(sizeHint());
 
     Stopwatch = new QTimer(this);
     Stopwatch->setObjectName(QStringLiteral("Stopwatch"));

@@ -55,6 +55,9 @@ TTimerForm::TTimerForm(Services& services, std::function<std::int32_t()> alarmRe
     TimeEdit = new QLineEdit(QStringLiteral("00:00:00"), this);
     TimeEdit->setObjectName(QStringLiteral("TimeEdit"));
     TimeEdit->setAccessibleName(QStringLiteral("Time"));
+    // Room for "hh:mm:ss" and a little more, not the box's default width.
+    TimeEdit->setFixedWidth(
+        TimeEdit->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) * 3 / 2 + 12);
     Set = button("Set", "Set", this);
     Start = button("Start", "Start", this);
     Stop = button("Stop", "Stop", this);
@@ -84,7 +87,7 @@ TTimerForm::TTimerForm(Services& services, std::function<std::int32_t()> alarmRe
     closeRow->addStretch(1);
     closeRow->addWidget(CloseButton);
     layout->addLayout(closeRow);
-    setFixedSize(sizeHint().expandedTo(QSize(330, 0)));
+    setFixedSize(sizeHint());
 
     TimerPlayer = services_.sounds.create();
     PIMTimer = new QTimer(this);
@@ -112,32 +115,31 @@ void TTimerForm::Open() {
     activateWindow();
 }
 
-bool TTimerForm::readingAccepted(const TimerTextReading& reading) {
+void TTimerForm::reportUnread(const TimerTextReading& reading) {
     switch (reading.outcome) {
     case TimerTextReading::Read:
-        return true;
+        return;
     case TimerTextReading::WrongLength:
         services_.messages.show(this, QStringLiteral("Incorrect time format!"),
                                 QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::None);
         TimeEdit->setFocus();
-        return false;
+        return;
     case TimerTextReading::NotANumber:
         services_.messages.show(
             this,
             QStringLiteral("'%1' is not a valid integer value").arg(fromStored(reading.badPart)),
             QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Critical);
-        return false;
+        return;
     }
-    return false;
 }
 
 void TTimerForm::SetClick() {
-    readingAccepted(countdown_.set(toStored(TimeEdit->text()), services_.monotonic.now()));
+    reportUnread(countdown_.set(toStored(TimeEdit->text()), services_.monotonic.now()));
     showCountdown();
 }
 
 void TTimerForm::StartClick() {
-    readingAccepted(countdown_.start(toStored(TimeEdit->text()), services_.monotonic.now()));
+    reportUnread(countdown_.start(toStored(TimeEdit->text()), services_.monotonic.now()));
     showCountdown();
 }
 

@@ -62,8 +62,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Tells the user why the duration could not be read; false then.
-    bool readingAccepted(const trevik::TimerTextReading& reading);
+    // Tells the user why the duration could not be read; nothing when it was read.
+    void reportUnread(const trevik::TimerTextReading& reading);
     void RanOut();
     // After every change: the display, and the ticker set for the next second or off.
     void showCountdown();
