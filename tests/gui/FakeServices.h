@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "support/FakeMonotonicClock.h"
 #include "support/FixedClock.h"
 
 #include <QDir>
@@ -126,7 +127,8 @@ struct FakeEnvironment {
     FakeEnvironment()
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
           services{clock, messages, tray,   shell,
-                   files, sounds,   locale, trevik::SettingsFile(configPath())},
+                   files, sounds,   locale, trevik::SettingsFile(configPath()),
+                   monotonic},
           startDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir::setCurrent(data.path());
@@ -147,6 +149,7 @@ struct FakeEnvironment {
     FakeFileDialogs files;
     FakeSoundPlayers sounds;
     trevik::EnglishLocale locale;
+    trevik::test::FakeMonotonicClock monotonic;
     Services services;
     QString startDir;
 };

@@ -107,16 +107,24 @@ std::string LoadTimerTime(const SettingsFile& file) {
     return file.readString(kTimer, "Time", "00:00:00");
 }
 
-bool SaveTimerTime(const SettingsFile& file, const std::string& time) {
-    return file.writeString(kTimer, "Time", time);
+bool SaveTimerTime(const SettingsFile& file, const std::string& time, std::string* reason) {
+    std::string error = file.setValue(kTimer, "Time", time);
+    if (reason != nullptr) {
+        *reason = error;
+    }
+    return error.empty();
 }
 
 bool LoadTimerAutoRepeat(const SettingsFile& file) {
     return file.readBool(kTimer, "AutoRepeat", false);
 }
 
-bool SaveTimerAutoRepeat(const SettingsFile& file, bool on) {
-    return file.writeBool(kTimer, "AutoRepeat", on);
+bool SaveTimerAutoRepeat(const SettingsFile& file, bool on, std::string* reason) {
+    std::string error = file.setValue(kTimer, "AutoRepeat", on ? "1" : "0");
+    if (reason != nullptr) {
+        *reason = error;
+    }
+    return error.empty();
 }
 
 std::string LoadAlarmSound(const SettingsFile& file) {

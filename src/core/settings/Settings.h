@@ -55,9 +55,11 @@ bool SaveWindowLayout(const SettingsFile& file, const WindowPosition& position,
 bool LoadSplashSetting(const SettingsFile& file);
 
 std::string LoadTimerTime(const SettingsFile& file);
-bool SaveTimerTime(const SettingsFile& file, const std::string& time);
+// On failure `reason`, when given, says why.
+bool SaveTimerTime(const SettingsFile& file, const std::string& time,
+                   std::string* reason = nullptr);
 bool LoadTimerAutoRepeat(const SettingsFile& file);
-bool SaveTimerAutoRepeat(const SettingsFile& file, bool on);
+bool SaveTimerAutoRepeat(const SettingsFile& file, bool on, std::string* reason = nullptr);
 std::string LoadAlarmSound(const SettingsFile& file);
 bool SaveAlarmSound(const SettingsFile& file, const std::string& path);
 

@@ -42,9 +42,11 @@ TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     buildContextMenu();
     buildTrayMenu();
     FormCreate();
+    createDeskTools();
 }
 
 TMainForm::~TMainForm() {
+    destroyDeskTools();
     FormDestroy();
 }
 
@@ -129,6 +131,7 @@ void TMainForm::MinimizeToTray() {
     } else if (!isMinimized()) {
         showMinimized();
     }
+    keepRunningToolsOnScreen();
 }
 
 void TMainForm::MainCloseTrayClick() {

@@ -19,6 +19,8 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QToolButton;
+class TStopwatchForm;
+class TTimerForm;
 struct Services;
 
 enum class FindMatch { NoMatch = 1, Match = 2 };
@@ -73,6 +75,13 @@ public:
     void TrayTodayClick();
     void TrayNewClick();
     void TrayExitClick();
+
+    // Desk tools (MainFormTools.cpp): the menu, toolbar and tray entries all come here.
+    void MainTimerClick();
+    void MainStopwatchClick();
+    void MainNotesClick();
+    TTimerForm* TimerForm = nullptr;
+    TStopwatchForm* StopwatchForm = nullptr;
 
     // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
     void OpenEditor(int mode);
@@ -139,6 +148,12 @@ private:
     void buildToolBar();
     void buildContextMenu();
     void buildTrayMenu();
+    void createDeskTools();
+    void destroyDeskTools();
+    // The tray menu's tool entries show the running tools' readings.
+    void SetTrayToolCaptions();
+    // MinimizeToTray's last steps: a running tool's visible window stays on screen.
+    void keepRunningToolsOnScreen();
     void FindEditKeyDown(QKeyEvent* event);
     void openContactLink(bool email);
     void applyLayout();

@@ -172,7 +172,7 @@ void TMainForm::buildMainMenu() {
         ++code;
     }
     addCommands(this, calendar, {{"MainCalPlanner", "Yearly Planner"}});
-    addCommands(this, view, {{"MainNotes", "Notes"}});
+    addCommands(this, view, {{"MainNotes", "Notes", &TMainForm::MainNotesClick}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
     addCommands(this, tools,
@@ -181,8 +181,8 @@ void TMainForm::buildMainMenu() {
                  {"MainDelete", "Delete entry", &TMainForm::MainDeleteClick},
                  {"MainEmail", "Send email", &TMainForm::MainEmailClick},
                  {"MainWWW", "Goto WWW address", &TMainForm::MainWWWClick},
-                 {"MainTimer", "Timer"},
-                 {"MainStopwatch", "Stopwatch"}});
+                 {"MainTimer", "Timer", &TMainForm::MainTimerClick},
+                 {"MainStopwatch", "Stopwatch", &TMainForm::MainStopwatchClick}});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     addCommands(this, help,
@@ -200,9 +200,9 @@ void TMainForm::buildToolBar() {
     const Button buttons[] = {
         {"UpdateButton", "update", "Update", nullptr},
         {nullptr, nullptr, nullptr, nullptr},
-        {"TimerButton", "timer", "Timer", nullptr},
-        {"StopwatchButton", "stopwatch", "Stopwatch", nullptr},
-        {"NotesButton", "notes", "Notes", nullptr},
+        {"TimerButton", "timer", "Timer", &TMainForm::MainTimerClick},
+        {"StopwatchButton", "stopwatch", "Stopwatch", &TMainForm::MainStopwatchClick},
+        {"NotesButton", "notes", "Notes", &TMainForm::MainNotesClick},
         {"PlannerButton", "planner", "Planner", nullptr},
         {nullptr, nullptr, nullptr, nullptr},
         {"OptionsButton", "options", "Options", nullptr},
@@ -287,7 +287,9 @@ void TMainForm::buildTrayMenu() {
                  {"TrayNew", "New", &TMainForm::TrayNewClick}});
     TrayMenu->addSeparator();
     addCommands(this, TrayMenu,
-                {{"TrayStopwatch", "Stopwatch"}, {"TrayTimer", "Timer"}, {"TrayNotes", "&Notes"}});
+                {{"TrayStopwatch", "Stopwatch", &TMainForm::MainStopwatchClick},
+                 {"TrayTimer", "Timer", &TMainForm::MainTimerClick},
+                 {"TrayNotes", "&Notes", &TMainForm::MainNotesClick}});
     TrayMenu->addSeparator();
     addCommands(this, TrayMenu, {{"TrayExit", "Exit", &TMainForm::TrayExitClick}});
     connect(&services_.tray, &TrayIcon::doubleClicked, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Locale.h"
+#include "common/MonotonicClock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpener.h"
@@ -20,6 +21,8 @@ struct Services {
     SoundPlayers& sounds;
     const trevik::Locale& locale;
     trevik::SettingsFile settings;
+    // Elapsed time for the countdown timer and the stopwatch.
+    const trevik::MonotonicClock& monotonic = trevik::systemMonotonicClock();
 };
 
 // The real platform: the system clock, Qt's message boxes, the system tray, the desktop's
