@@ -2,6 +2,7 @@
 #include "FakeServices.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "calendar/CalendarTexts.h"
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "calendar/TypeForm.h"
@@ -105,7 +106,8 @@ private slots:
         addEntry("today's entry", dayOf(2026, 12, 7));
         open();
         QCOMPARE(form->calendarViewCode, 101);
-        QCOMPARE(pane().rows().at(1)->dayText, std::string("Mon 7. Dec 2026."));
+        QCOMPARE(pane().rows().at(1)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
         QCOMPARE(comments(), QStringList{"today's entry"});
         QCOMPARE(pane().columnWidths(), kDefaultCalendarColumns);
         QCOMPARE(pane().CalendarView->model()->headerData(3, Qt::Horizontal).toString(),
