@@ -118,6 +118,44 @@ private slots:
         QCOMPARE(pane().fullValues[0]->text(), QString());
     }
 
+    void findIgnoresLetterCaseInEveryLocale_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* name : {"C", "de_DE", "tr_TR", "hr_HR"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    // Letter case follows the code page, not the language: a Turkish desktop lower-cases
+    // "I" to a dotless i, which the code page cannot hold.
+    void findIgnoresLetterCaseInEveryLocale() {
+        QFETCH(QString, locale);
+        env.reset();
+        env = std::make_unique<FakeEnvironment>(locale);
+        for (const char* name : {"Ida", "ivan", "\xC9lodie",
+                                 "\x8A"
+                                 "ime",
+                                 "Bob"}) {
+            addContact(name);
+        }
+        CalendarEntry entry;
+        entry.comment = "Inventur";
+        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
+        AddEntry({}, entry, env->clock, 1);
+        open();
+        for (const char* typed : {"i", "I"}) {
+            form->FindEdit->setText(QString::fromLatin1(typed));
+            QCOMPARE(listedNames(), sortedByLocale({"Ida", "ivan"}));
+            QCOMPARE(form->findState.address, FindMatch::Match);
+            QCOMPARE(form->findState.calendar, FindMatch::Match);
+        }
+        form->FindEdit->setText(QStringLiteral("é"));
+        QCOMPARE(listedNames(), QStringList{QStringLiteral("Élodie")});
+        form->FindEdit->setText(QStringLiteral("ŠI"));
+        QCOMPARE(listedNames(), QStringList{QStringLiteral("Šime")});
+        form->FindEdit->setText(QStringLiteral("INV"));
+        QCOMPARE(form->findState.calendar, FindMatch::Match);
+    }
+
     void escapeEmptiesTheFindBox() {
         open();
         QTest::keyClicks(form->FindEdit, "b");

@@ -22,7 +22,7 @@ public:
         const std::string prefix = args.positional().empty()
                                        ? std::string()
                                        : storedText(args.positional()[0], 30, "PREFIX");
-        for (const Contact& contact : ListContacts(context.dataDir, prefix, context.locale)) {
+        for (const Contact& contact : ListContacts(context.dataDir, prefix)) {
             print(context.out, AddressLine(contact));
         }
         return 0;

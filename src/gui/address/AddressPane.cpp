@@ -139,8 +139,8 @@ void AddressPane::buildButtons(QWidget* parent) {
 bool AddressPane::RefillAddressList(const QString& filter) {
     AddressListing listing;
     const bool read = readWithRetry(services_.messages, &main_, [&] {
-        listing = trevik::RefillAddressList({}, toStored(filter), services_.locale, services_.clock,
-                                            main_.installationUid);
+        listing =
+            trevik::RefillAddressList({}, toStored(filter), services_.clock, main_.installationUid);
     });
     if (!read) {
         return false; // the list keeps what it showed

@@ -149,7 +149,7 @@ void CalendarPane::ShowTopRow() {
 }
 
 bool CalendarPane::FindInCalendar(const QString& text) {
-    const int gridRow = trevik::FindInCalendar(model_->rows(), toStored(text), services_.locale);
+    const int gridRow = trevik::FindInCalendar(model_->rows(), toStored(text));
     if (gridRow == 0) {
         return false;
     }
