@@ -57,7 +57,7 @@ public:
         menu = trayMenu;
     }
     void remove() override { installed = false; }
-    void doubleClick() { emit doubleClicked(); }
+    void doubleClick() { emit restoreRequested(); }
 
     bool available = true;
     bool installed = false;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
 
@@ -167,6 +168,26 @@ private slots:
         action(form, "MainCloseTray")->trigger();
         QVERIFY(!form.isVisible());
         QVERIFY(env->tray.installed);
+    }
+
+    // The real icon, activated as each kind of tray activates it: the X11 tray sends a single
+    // click before its double click; a StatusNotifierItem tray sends only the single one.
+    void theTrayIconRestoresOnTheClickItsTraySends() {
+        for (const bool statusNotifier : {false, true}) {
+            SystemTrayIcon icon(statusNotifier);
+            QSignalSpy restored(&icon, &TrayIcon::restoreRequested);
+            auto* qtIcon = icon.findChild<QSystemTrayIcon*>();
+            QVERIFY(qtIcon != nullptr);
+            emit qtIcon->activated(QSystemTrayIcon::Trigger);
+            QCOMPARE(restored.count(), statusNotifier ? 1 : 0);
+            emit qtIcon->activated(QSystemTrayIcon::DoubleClick);
+            QCOMPARE(restored.count(), statusNotifier ? 2 : 1);
+            for (const auto other : {QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick,
+                                     QSystemTrayIcon::Unknown}) {
+                emit qtIcon->activated(other);
+            }
+            QCOMPARE(restored.count(), statusNotifier ? 2 : 1);
+        }
     }
 
     void withoutANotificationAreaTheWindowMinimisesInstead() {

@@ -290,7 +290,7 @@ void TMainForm::buildTrayMenu() {
                 {{"TrayStopwatch", "Stopwatch"}, {"TrayTimer", "Timer"}, {"TrayNotes", "&Notes"}});
     TrayMenu->addSeparator();
     addCommands(this, TrayMenu, {{"TrayExit", "Exit", &TMainForm::TrayExitClick}});
-    connect(&services_.tray, &TrayIcon::doubleClicked, this, [this] {
+    connect(&services_.tray, &TrayIcon::restoreRequested, this, [this] {
         RestoreMainWindow();
         FindEdit->setFocus();
     });
