@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
@@ -39,6 +40,13 @@ private:
         c.www = www;
         c.fax = fax;
         return AddContact({}, c, env->clock, 1).id;
+    }
+
+    void addEntry(const char* comment) {
+        CalendarEntry entry;
+        entry.comment = comment;
+        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
+        AddEntry({}, entry, env->clock, 1);
     }
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
@@ -273,6 +281,46 @@ private slots:
         action("MainDelete")->trigger();
         QCOMPARE(listedNames().size(), 5);
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
+    }
+
+    // The contact card, the title rows and the buttons never take the focus; a click on them
+    // still decides which pane the commands act on.
+    void aClickOnAnyPartOfAPaneMakesItTheActivePane() {
+        addEntry("Mar meeting");
+        open();
+        form->calendarPane->CalendarView->selectRow(1);
+        action("MainAddrFull")->trigger();
+        QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
+        QCOMPARE(form->activePane, Pane::Calendar);
+
+        QLabel* card = pane().fullValues[0];
+        QTest::mousePress(card, Qt::RightButton);
+        QTest::mouseRelease(card, Qt::RightButton);
+        QCOMPARE(form->activePane, Pane::Address);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
+                               card->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(card, &menu);
+        QTRY_VERIFY(form->RightContext->isVisible());
+        form->RightContext->close();
+        env->messages.answers = {MessageResult::Cancel};
+        action("ContextDelete")->trigger();
+        QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete Ann?"));
+
+        const auto clickTurns = [&](QWidget* widget, Pane expected) {
+            form->activePane = expected == Pane::Address ? Pane::Calendar : Pane::Address;
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+            return form->activePane == expected;
+        };
+        QTableView* grid = form->calendarPane->CalendarView;
+        QVERIFY(clickTurns(grid->horizontalHeader()->viewport(), Pane::Calendar));
+        QVERIFY(clickTurns(pane().AddrNext, Pane::Address));
+        QVERIFY(clickTurns(pane().AddressFull, Pane::Address));
+        QVERIFY(clickTurns(form->calendarPane->CalButtonBar, Pane::Calendar));
+        action("MainAddrList")->trigger();
+        QVERIFY(clickTurns(pane().AddressView->header()->viewport(), Pane::Address));
+        env->messages.answers = {MessageResult::Cancel};
+        QVERIFY(clickTurns(pane().AddrDelete, Pane::Address));
+        QVERIFY(clickTurns(grid->viewport(), Pane::Calendar));
     }
 
     void fullViewStepsThroughTheList() {

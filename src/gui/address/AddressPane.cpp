@@ -4,6 +4,7 @@
 #include "address/AddressList.h"
 #include "address/AddressListModel.h"
 #include "app/MainForm.h"
+#include "app/PaneActivation.h"
 #include "editor/EditorSetup.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
@@ -34,6 +35,11 @@ AddressPane::AddressPane(TMainForm& main, Services& services, QWidget* paneParen
     buildList(paneParent);
     buildFullView(paneParent);
     buildButtons(buttonBarParent);
+    auto* activation = new PaneActivation(main_.activePane, Pane::Address, this);
+    for (QWidget* part :
+         {static_cast<QWidget*>(AddressView), static_cast<QWidget*>(AddressFull), AdrButtonBar}) {
+        activation->watch(part);
+    }
 }
 
 void AddressPane::buildList(QWidget* parent) {
@@ -82,6 +88,8 @@ void AddressPane::buildFullView(QWidget* parent) {
         auto* value = new QLabel(AddressFull);
         value->setObjectName(QString::fromLatin1(fields[i].first));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // A right click anywhere on the card opens the pane's menu, not the label's own.
+        value->setContextMenuPolicy(Qt::NoContextMenu);
         value->setWordWrap(true);
         value->setAccessibleName(caption->text().chopped(1));
         caption->setBuddy(value);

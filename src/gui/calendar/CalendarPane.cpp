@@ -2,6 +2,7 @@
 
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "app/PaneActivation.h"
 #include "calendar/CalendarCellDelegate.h"
 #include "calendar/CalendarNavigation.h"
 #include "calendar/CalendarRowsModel.h"
@@ -53,6 +54,9 @@ CalendarPane::CalendarPane(TMainForm& main, Services& services, QWidget* panePar
     CalendarView->viewport()->installEventFilter(this);
     buildButtons(buttonBarParent);
     buildViewMenu();
+    auto* activation = new PaneActivation(main_.activePane, Pane::Calendar, this);
+    activation->watch(CalendarView);
+    activation->watch(CalButtonBar);
 }
 
 void CalendarPane::buildButtons(QWidget* parent) {
