@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -321,6 +322,34 @@ private slots:
         env->messages.answers = {MessageResult::Cancel};
         QVERIFY(clickTurns(pane().AddrDelete, Pane::Address));
         QVERIFY(clickTurns(grid->viewport(), Pane::Calendar));
+    }
+
+    void ctrlASelectsEveryContactWhileTheListIsTheActivePane() {
+        open();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        focusAddressList();
+        form->FindEdit->setFocus();
+        QTest::keyClick(form->FindEdit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(pane().AddressView->selectionModel()->selectedRows().size(), 5);
+        QVERIFY(form->FindEdit->hasFocus());
+
+        // With the calendar active the keys stay with the find box.
+        QFocusEvent in(QEvent::FocusIn);
+        QApplication::sendEvent(form->calendarPane->CalendarView, &in);
+        form->FindEdit->setFocus();
+        form->FindEdit->setText(QStringLiteral("ma"));
+        form->FindEdit->deselect();
+        QTest::keyClick(form->FindEdit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(form->FindEdit->selectedText(), QStringLiteral("ma"));
+        QCOMPARE(pane().AddressView->selectionModel()->selectedRows().size(), 1);
+
+        // The command is in no menu.
+        QAction* selectAll = action("MainSelectAll");
+        for (QMenu* menu : form->menuBar()->findChildren<QMenu*>()) {
+            QVERIFY(!menu->actions().contains(selectAll));
+        }
+        QCOMPARE(selectAll->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
     }
 
     void fullViewStepsThroughTheList() {

@@ -280,7 +280,6 @@ private slots:
               "TrayStopwatch", "TrayTimer", "TrayNotes"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
-        QVERIFY(!action(form, "MainSelectAll")->isVisible());
         QVERIFY(action(form, "MainToolbar")->isChecked());
         QCOMPARE(action(form, "MainCut")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
         QCOMPARE(action(form, "MainFindNext")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F3));
