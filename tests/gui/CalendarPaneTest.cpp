@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -25,6 +26,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <fstream>
 #include <memory>
 
 using namespace trevik;
@@ -128,6 +130,61 @@ private slots:
         pane().CalLeftClick();
         QCOMPARE(form->calendarDate, dayOf(2026, 1, 28));
         QCOMPARE(comments(), QStringList{"january"});
+    }
+
+    // The first visible row of the grid is the view's top row (today's day in a month or year).
+    void theFirstSwitchToAMonthOrYearShowsItsTopRow() {
+        std::ofstream(env->configPath()) << "[Display]\nCalendarView=106\n";
+        addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
+        addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
+        open();
+        QCOMPARE(form->calendarViewCode, 106);
+        action("MainCalMonth")->trigger();
+        QVERIFY(form->calendarTopRow > 1);
+        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+
+        form.reset();
+        open();
+        action("MainCalYear")->trigger();
+        QVERIFY(form->calendarTopRow > 300);
+        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+    }
+
+    // A rebuild keeps the selected entry selected, so Enter after a save edits it again.
+    void theFoundEntryStaysSelectedOverASave() {
+        addEntry("Early", dayOf(2026, 12, 7));
+        addEntry("Dentist", dayOf(2026, 12, 7));
+        open();
+        QTest::keyClicks(form->FindEdit, "den");
+        QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
+        QStringList edited;
+        const auto saveWhenShown = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
+                QVERIFY(editor != nullptr);
+                edited << editor->CommentEdit->toPlainText();
+                editor->SaveCal->click();
+                if (editor->isVisible()) {
+                    editor->done(QDialog::Rejected);
+                }
+            });
+        };
+        saveWhenShown();
+        QTest::keyClick(form->FindEdit, Qt::Key_Return);
+        QCOMPARE(edited, QStringList{"Dentist"});
+        const QModelIndexList selected = pane().CalendarView->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected[0].row() + 1, gridRowOf("Dentist"));
+        saveWhenShown();
+        QTest::keyClick(form->FindEdit, Qt::Key_Return);
+        QCOMPARE(edited, (QStringList{"Dentist", "Dentist"}));
+        for (const auto& shown : env->messages.shown) {
+            QVERIFY2(shown.text != QStringLiteral("No items selected"), qPrintable(shown.text));
+        }
     }
 
     void theToDoAndAnniversaryViewsDoNotMove() {

@@ -143,11 +143,49 @@ void CalendarPane::Rebuild() {
     if (!read) {
         return; // the grid keeps what it showed
     }
+    const KeptSelection kept = keepSelection();
     main_.calendarTopRow = build.calendarTopRow;
     model_->setRows(std::move(rows), build.gridRowCount);
+    restoreSelection(kept);
+}
+
+CalendarPane::KeptSelection CalendarPane::keepSelection() const {
+    KeptSelection kept;
+    for (const QModelIndex& index : CalendarView->selectionModel()->selectedRows()) {
+        if (const auto place = PlaceOfRow(model_->rows(), index.row() + 1)) {
+            kept.selected.push_back(*place);
+        }
+    }
+    const QModelIndex current = CalendarView->currentIndex();
+    if (current.isValid()) {
+        kept.current = PlaceOfRow(model_->rows(), current.row() + 1);
+        kept.currentColumn = current.column();
+    }
+    return kept;
+}
+
+void CalendarPane::restoreSelection(const KeptSelection& kept) {
+    QItemSelectionModel* selectionModel = CalendarView->selectionModel();
+    if (kept.current) {
+        if (const int gridRow = RowAtPlace(model_->rows(), *kept.current); gridRow > 0) {
+            selectionModel->setCurrentIndex(model_->index(gridRow - 1, kept.currentColumn),
+                                            QItemSelectionModel::NoUpdate);
+        }
+    }
+    QItemSelection selection;
+    for (const RowPlace& place : kept.selected) {
+        if (const int gridRow = RowAtPlace(model_->rows(), place); gridRow > 0) {
+            selection.select(model_->index(gridRow - 1, 0),
+                             model_->index(gridRow - 1, CalendarRowsModel::kColumnCount - 1));
+        }
+    }
+    selectionModel->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void CalendarPane::ShowTopRow() {
+    // The grid lays out new rows later by itself; until then its scroll range is that of the
+    // previous view, which would stop the scroll short of the top row.
+    CalendarView->doItemsLayout();
     const int row = std::clamp(main_.calendarTopRow - 1, 0, model_->rowCount() - 1);
     CalendarView->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "calendar/CalendarRows.h"
+#include "calendar/RowPlace.h"
 #include "editor/EditorSetup.h"
 #include "settings/Settings.h"
 
 #include <QObject>
+
+#include <optional>
+#include <vector>
 
 class CalendarRowsModel;
 class QMenu;
@@ -61,6 +65,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The selected rows and the current one, by what they show, so that a rebuild can find
+    // them again.
+    struct KeptSelection {
+        std::vector<trevik::RowPlace> selected;
+        std::optional<trevik::RowPlace> current;
+        int currentColumn = 1;
+    };
+    KeptSelection keepSelection() const;
+    void restoreSelection(const KeptSelection& kept);
     void buildButtons(QWidget* parent);
     void buildViewMenu();
     void step(int direction);
