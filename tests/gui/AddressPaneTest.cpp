@@ -258,6 +258,61 @@ private slots:
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
     }
 
+    // Texts from other installations (exchange files) decide what a click opens: only web and
+    // ftp links open at once, anything else is asked about first, and e-mail gets the address
+    // alone.
+    void linksOpenOnlyWhatTheUserExpects() {
+        addContact("Fields", "ann@example.org?subject=Hi&body=Send%20money", "file:///etc/passwd");
+        addContact("Script", "", "javascript:alert(1)");
+        addContact("Files", "", "FTP://files.example.org");
+        open();
+        focusAddressList();
+        selectRow(rowOf("Fields"));
+        action("MainEmail")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QCOMPARE(env->shell.opened[0].toString(), QStringLiteral("mailto:ann@example.org"));
+
+        env->messages.answers = {MessageResult::Cancel};
+        action("MainWWW")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QVERIFY(env->messages.shown.back().text.contains(QStringLiteral("file:///etc/passwd")));
+        QCOMPARE(env->messages.shown.back().buttons, MessageButtons::OkCancel);
+        env->messages.answers = {MessageResult::Ok};
+        action("WWWButton")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(2));
+        QCOMPARE(env->shell.opened[1], QUrl(QStringLiteral("file:///etc/passwd")));
+
+        selectRow(rowOf("Script"));
+        env->messages.answers = {MessageResult::Cancel};
+        action("MainWWW")->trigger();
+        QVERIFY(env->messages.shown.back().text.contains(QStringLiteral("javascript:alert(1)")));
+        QCOMPARE(env->shell.opened.size(), std::size_t(2));
+
+        const std::size_t asked = env->messages.shown.size();
+        selectRow(rowOf("Files"));
+        action("MainWWW")->trigger();
+        QCOMPARE(env->messages.shown.size(), asked);
+        QCOMPARE(env->shell.opened.back(), QUrl(QStringLiteral("ftp://files.example.org")));
+    }
+
+    // Where no program opens links (no xdg-utils), the user learns what could not be opened.
+    void aLinkTheDesktopCannotOpenIsReported() {
+        addContact("Web Person", "web@example.org", "abc");
+        open();
+        env->shell.succeeds = false;
+        focusAddressList();
+        selectRow(rowOf("Web Person"));
+        action("MainWWW")->trigger();
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("http://abc")));
+        action("MainEmail")->trigger();
+        QVERIFY(env->messages.shown.back().text.contains(QStringLiteral("web@example.org")));
+        action("MainHelp")->trigger();
+        QCOMPARE(env->messages.shown.size(), std::size_t(3));
+        QVERIFY(env->messages.shown.back().text.contains(QStringLiteral("index.html")));
+        QCOMPARE(env->shell.opened.size(), std::size_t(3));
+    }
+
     void commandsGoToThePaneThatLastHadTheFocus() {
         addContact("Web Person", "web@example.org", "abc");
         open();

@@ -280,6 +280,11 @@ private slots:
         QVERIFY(focused != nullptr);
         QCOMPARE(focused->name, std::string("Bob"));
         QCOMPARE(form->addressPane->AddressView->selectionModel()->selectedRows().size(), 1);
+
+        env->shell.succeeds = false;
+        clickCell(row, 4);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("/home/me/agenda.odt")));
     }
 
     void aDroppedContactOpensTheEditorLinkedToIt() {

@@ -205,7 +205,7 @@ void TMainForm::MainHelpClick() {
                                 QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    services_.shell.open(QUrl::fromLocalFile(manual));
+    openLink(QUrl::fromLocalFile(manual), manual);
 }
 
 void TMainForm::TrayOpenClick() {

@@ -19,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QToolButton;
+class QUrl;
 struct Services;
 
 enum class FindMatch { NoMatch = 1, Match = 2 };
@@ -60,6 +61,8 @@ public:
     void MainWWWClick();
     void MainSelectAllClick();
     void SetUpContextMenu(Pane pane);
+    // Hands a link to the desktop; when nothing there opens it, says so with `shown`.
+    bool openLink(const QUrl& url, const QString& shown);
 
     // View.
     void MainToolbarClick();

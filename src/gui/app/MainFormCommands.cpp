@@ -100,8 +100,39 @@ void TMainForm::openContactLink(bool email) {
     if (text.empty()) {
         return;
     }
-    const std::string link = email ? MailtoLink(text) : WebLink(text);
-    services_.shell.open(QUrl(fromStored(link), QUrl::TolerantMode));
+    if (email) {
+        const std::string address = MailAddress(text);
+        if (address.empty()) {
+            return;
+        }
+        QUrl mailto;
+        mailto.setScheme(QStringLiteral("mailto"));
+        mailto.setPath(fromStored(address), QUrl::DecodedMode);
+        openLink(mailto, fromStored(address));
+        return;
+    }
+    const std::string link = WebLink(text);
+    const QString shown = fromStored(VisibleLinkText(link));
+    if (!IsPlainWebLink(link) &&
+        services_.messages.show(
+            this,
+            QStringLiteral("This web address is not an http, https or ftp link:\n\n%1\n\n"
+                           "Open it anyway?")
+                .arg(shown),
+            QStringLiteral("Confirmation"), MessageButtons::OkCancel,
+            MessageIcon::Warning) != MessageResult::Ok) {
+        return;
+    }
+    openLink(QUrl(fromStored(link), QUrl::TolerantMode), shown);
+}
+
+bool TMainForm::openLink(const QUrl& url, const QString& shown) {
+    if (services_.shell.open(url)) {
+        return true;
+    }
+    services_.messages.show(this, QStringLiteral("The desktop could not open\n%1").arg(shown),
+                            QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
+    return false;
 }
 
 void TMainForm::SetUpContextMenu(Pane pane) {

@@ -334,8 +334,9 @@ void CalendarPane::CalendarViewMouseDown(const QPoint& position) {
         return;
     }
     if (index.column() == 4 && row->fileMark == 'F') {
-        services_.shell.open(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
-                                                 QUrl::AssumeLocalFile));
+        main_.openLink(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
+                                           QUrl::AssumeLocalFile),
+                       fromStored(row->fileLink));
     } else if (index.column() == 5 && row->addressMark == 'A') {
         main_.addressPane->SelectContact(row->addressId);
     }
