@@ -2,6 +2,7 @@
 #include "FakeServices.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
+#include "editor/AddNewForm.h"
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <memory>
@@ -190,6 +192,44 @@ private slots:
         QCOMPARE(listedNames(), (QStringList{"Ann", "Abe"}));
         QTest::keyClick(form->FindEdit, Qt::Key_Escape);
         QCOMPARE(listedNames().mid(5), (QStringList{"Zed", "Abe"}));
+    }
+
+    void draggedColumnWidthsSurviveASaveAndTheSortColumnIsMarked() {
+        open();
+        form->resize(900, 500);
+        QHeaderView* header = pane().AddressView->header();
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorSection(), 0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+
+        header->resizeSection(3, 211); // as the user's drag does
+        QTimer::singleShot(0, [&] {
+            auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
+            QVERIFY(editor != nullptr);
+            editor->NameEdit->setText(QStringLiteral("Zoe"));
+            editor->SaveAddr->click();
+            if (editor->isVisible()) {
+                editor->done(QDialog::Rejected);
+            }
+        });
+        selectRow(rowOf("bob"));
+        pane().AddrEdit->click();
+        QVERIFY(listedNames().contains(QStringLiteral("Zoe")));
+        QCOMPARE(header->sectionSize(3), 211);
+        QCOMPARE(header->sectionSize(0), kDefaultAddressColumns[0]);
+
+        // Widths that change in the settings (an update brings them) are applied.
+        QVERIFY(env->services.settings.writeInteger("Address", "Col4", 77));
+        pane().ApplyAddressColumns();
+        QCOMPARE(header->sectionSize(3), 77);
+
+        // Sorting is always ascending: a second click on the same column keeps the order.
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(4) + 5, 5));
+            QCOMPARE(header->sortIndicatorSection(), 4);
+            QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        }
     }
 
     void deleteAsksAndRemovesOnlyTheFocusedContact() {

@@ -59,6 +59,8 @@ void AddressPane::buildList(QWidget* parent) {
     AddressView->header()->setMinimumSectionSize(1);
     AddressView->header()->setSectionsClickable(true);
     AddressView->header()->setSectionsMovable(false);
+    AddressView->header()->setSortIndicatorShown(true);
+    AddressView->header()->setSortIndicator(main_.sortColumn, Qt::AscendingOrder);
     AddressView->installEventFilter(this);
     AddressView->viewport()->installEventFilter(this);
     connect(AddressView->header(), &QHeaderView::sectionClicked, this,
@@ -168,9 +170,14 @@ void AddressPane::ShowAddressFull(int row) {
 }
 
 void AddressPane::ApplyAddressColumns() {
+    // Stored widths are set when they differ from the ones set last (at start, or after an
+    // update brought new ones), so the widths the user dragged survive every save.
     const AddressColumnWidths widths = LoadAddressColumnWidths(services_.settings);
-    for (int i = 0; i < kAddressColumnCount; ++i) {
-        AddressView->setColumnWidth(i, widths[std::size_t(i)]);
+    if (widths != appliedWidths_) {
+        for (int i = 0; i < kAddressColumnCount; ++i) {
+            AddressView->setColumnWidth(i, widths[std::size_t(i)]);
+        }
+        appliedWidths_ = widths;
     }
     main_.FindEditChange();
 }
@@ -185,6 +192,8 @@ void AddressPane::SortBy(int column) {
     const QModelIndex current = AddressView->currentIndex();
     const std::int32_t currentId = current.isValid() ? model_->contact(current.row()).id : -1;
     model_->sortBy(column, services_.locale);
+    // The header flips its indicator at a click; the order is always ascending.
+    AddressView->header()->setSortIndicator(column, Qt::AscendingOrder);
     QItemSelection selection;
     for (int row = 0; row < model_->rowCount(); ++row) {
         const std::int32_t id = model_->contact(row).id;

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 
 class AddressListModel;
 class QFrame;
@@ -46,7 +47,8 @@ public:
     bool RefillAddressList(const QString& filter);
     // Shows the contact of a row in the full view; -1 empties it.
     void ShowAddressFull(int row);
-    // Restores the stored column widths and refreshes the pane.
+    // Sets the stored column widths when they changed since they were last set, and refreshes
+    // the pane.
     void ApplyAddressColumns();
     void SortBy(int column);
     void AddressViewColumnClick(int column);
@@ -84,4 +86,5 @@ private:
     TMainForm& main_;
     Services& services_;
     AddressListModel* model_;
+    std::optional<trevik::AddressColumnWidths> appliedWidths_;
 };
