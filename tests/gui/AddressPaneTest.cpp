@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -230,6 +231,44 @@ private slots:
             QCOMPARE(header->sortIndicatorSection(), 4);
             QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
         }
+    }
+
+    // trevik-cli writes the same files: an append changes the file in place, a delete renames
+    // a new file over it. The list follows within a second and keeps its selection and place.
+    void changesByAnotherProgramShowWithinASecond() {
+        for (int i = 0; i < 100; ++i) {
+            addContact(qPrintable(QStringLiteral("Zz %1").arg(i, 3, 10, QLatin1Char('0'))));
+        }
+        open();
+        form->resize(900, 500);
+        QTreeView* view = pane().AddressView;
+        selectRow(rowOf("Zz 050"));
+        view->scrollTo(view->model()->index(rowOf("Zz 040"), 0), QAbstractItemView::PositionAtTop);
+        const auto topName = [&] { return view->indexAt(QPoint(1, 1)).data().toString(); };
+        QCOMPARE(topName(), QStringLiteral("Zz 040"));
+
+        Contact carl;
+        carl.name = "Carl";
+        AddContact({}, carl, env->clock, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(listedNames().contains(QStringLiteral("Carl")), 1000);
+        QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(topName(), QStringLiteral("Zz 040")); // though Carl came in above
+
+        DeleteContact({}, pane().contactAt(rowOf("Ann")).id);
+        QTRY_VERIFY_WITH_TIMEOUT(!listedNames().contains(QStringLiteral("Ann")), 1000);
+        QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
+        QCOMPARE(topName(), QStringLiteral("Zz 040"));
+
+        // The window's own change is shown once, not again when the files report it.
+        QSignalSpy resets(view->model(), &QAbstractItemModel::modelReset);
+        env->messages.answers = {MessageResult::Ok};
+        selectRow(rowOf("bob"));
+        pane().AddrDeleteClick();
+        QVERIFY(!listedNames().contains(QStringLiteral("bob")));
+        const int shown = resets.count();
+        QTest::qWait(700);
+        QCOMPARE(resets.count(), shown);
     }
 
     void deleteAsksAndRemovesOnlyTheFocusedContact() {

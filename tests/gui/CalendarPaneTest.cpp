@@ -154,6 +154,40 @@ private slots:
         QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
     }
 
+    // Another program's append (in place) and delete (a new file renamed over the old) show
+    // within a second; the grid keeps its selected entry and its first visible row.
+    void entriesAnotherProgramChangesShowWithinASecond() {
+        std::ofstream(env->configPath()) << "[Display]\nCalendarView=103\n";
+        addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
+        addEntry("Lunch", dayOf(2026, 12, 7));
+        open();
+        QTableView* view = pane().CalendarView;
+        selectGridRow(gridRowOf("Lunch"));
+        const auto headerRowOf = [&](int day) {
+            const std::string text = DayHeaderText(dayOf(2026, 12, day), env->services.locale);
+            for (int r = 1; r <= pane().rows().count(); ++r) {
+                if (pane().rows().at(r)->dayText == text) {
+                    return r;
+                }
+            }
+            return 0;
+        };
+        view->scrollTo(view->model()->index(headerRowOf(6) - 1, 0),
+                       QAbstractItemView::PositionAtTop);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+
+        const std::int32_t breakfast = addEntry("Breakfast", dayOf(2026, 12, 3));
+        QTRY_VERIFY_WITH_TIMEOUT(comments().contains(QStringLiteral("Breakfast")), 1000);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
+
+        DeleteEntry({}, breakfast);
+        QTRY_VERIFY_WITH_TIMEOUT(!comments().contains(QStringLiteral("Breakfast")), 1000);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+        QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
+    }
+
     // A rebuild keeps the selected entry selected, so Enter after a save edits it again.
     void theFoundEntryStaysSelectedOverASave() {
         addEntry("Early", dayOf(2026, 12, 7));

@@ -6,6 +6,7 @@
 #include "app/MainForm.h"
 #include "app/PaneActivation.h"
 #include "editor/EditorSetup.h"
+#include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
@@ -148,13 +149,16 @@ void AddressPane::buildButtons(QWidget* parent) {
 
 bool AddressPane::RefillAddressList(const QString& filter) {
     AddressListing listing;
+    DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, &main_, [&] {
+        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Addresses);
         listing =
             trevik::RefillAddressList({}, toStored(filter), services_.clock, main_.installationUid);
     });
     if (!read) {
         return false; // the list keeps what it showed
     }
+    main_.dataFiles->markShown(DataFilesWatcher::Side::Addresses, files);
     model_->setContacts(listing.contacts);
     if (listing.matched) {
         selectOnly(0);
@@ -183,29 +187,57 @@ void AddressPane::ApplyAddressColumns() {
 }
 
 void AddressPane::SortBy(int column) {
-    // The selection stays on the same contacts while the rows move. One pass over the sorted
-    // rows finds them again, however many are selected.
-    std::unordered_set<std::int32_t> selectedIds;
-    for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
-        selectedIds.insert(model_->contact(index.row()).id);
-    }
-    const QModelIndex current = AddressView->currentIndex();
-    const std::int32_t currentId = current.isValid() ? model_->contact(current.row()).id : -1;
+    // The selection stays on the same contacts while the rows move.
+    const ListPlace kept = place();
     model_->sortBy(column, services_.locale);
     // The header flips its indicator at a click; the order is always ascending.
     AddressView->header()->setSortIndicator(column, Qt::AscendingOrder);
+    reselect(kept);
+}
+
+AddressPane::ListPlace AddressPane::place() const {
+    ListPlace kept;
+    for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
+        kept.selectedIds.insert(model_->contact(index.row()).id);
+    }
+    const QModelIndex current = AddressView->currentIndex();
+    kept.currentId = current.isValid() ? model_->contact(current.row()).id : -1;
+    const QModelIndex top = AddressView->indexAt(QPoint(1, 1));
+    kept.topId = top.isValid() ? model_->contact(top.row()).id : -1;
+    return kept;
+}
+
+// One pass over the rows finds the kept contacts again, however many are selected.
+void AddressPane::reselect(const ListPlace& place) {
     QItemSelection selection;
+    int currentRow = -1;
     for (int row = 0; row < model_->rowCount(); ++row) {
         const std::int32_t id = model_->contact(row).id;
-        if (id == currentId) {
-            AddressView->selectionModel()->setCurrentIndex(model_->index(row, 0),
-                                                           QItemSelectionModel::NoUpdate);
+        if (id == place.currentId) {
+            currentRow = row;
         }
-        if (selectedIds.count(id) != 0) {
+        if (place.selectedIds.count(id) != 0) {
             selection.select(model_->index(row, 0), model_->index(row, kAddressColumnCount - 1));
         }
     }
+    if (currentRow >= 0) {
+        AddressView->selectionModel()->setCurrentIndex(model_->index(currentRow, 0),
+                                                       QItemSelectionModel::NoUpdate);
+    }
     AddressView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void AddressPane::restorePlace(const ListPlace& place) {
+    bool anyListed = false;
+    for (const std::int32_t id : place.selectedIds) {
+        anyListed = anyListed || model_->rowOfId(id) >= 0;
+    }
+    if (anyListed) {
+        reselect(place);
+    }
+    if (const int top = model_->rowOfId(place.topId); top >= 0) {
+        AddressView->scrollTo(model_->index(top, 0), QAbstractItemView::PositionAtTop);
+    }
 }
 
 void AddressPane::AddressViewColumnClick(int column) {

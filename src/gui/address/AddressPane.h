@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <unordered_set>
 
 class AddressListModel;
 class QFrame;
@@ -51,6 +52,17 @@ public:
     // the pane.
     void ApplyAddressColumns();
     void SortBy(int column);
+
+    // Where the list stands: its selected and current contacts and the first one shown.
+    struct ListPlace {
+        std::unordered_set<std::int32_t> selectedIds;
+        std::int32_t currentId = -1;
+        std::int32_t topId = -1;
+    };
+    ListPlace place() const;
+    // Selects the kept contacts that are still listed (when any is) and shows the kept first
+    // one at the top again.
+    void restorePlace(const ListPlace& place);
     void AddressViewColumnClick(int column);
 
     void AddrFullClick();
@@ -82,6 +94,7 @@ private:
     void AddressViewMouseMove(QMouseEvent* event);
     void popUpContextMenu(const QPoint& globalPos);
     void selectOnly(int row);
+    void reselect(const ListPlace& place);
 
     TMainForm& main_;
     Services& services_;

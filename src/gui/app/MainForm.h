@@ -11,6 +11,7 @@
 
 class AddressPane;
 class CalendarPane;
+class DataFilesWatcher;
 class QAction;
 class QFrame;
 class QLabel;
@@ -50,6 +51,10 @@ public:
 
     // Find bar.
     void FindEditChange();
+    // Shows what another program changed in the data files, keeping each pane's selection and
+    // scroll position.
+    void showChangedAddresses();
+    void showChangedCalendar();
     void MainCloseClick();
 
     // Commands routed by the pane that last had the focus.
@@ -113,6 +118,7 @@ public:
     AddressPane* addressPane = nullptr;
     CalendarPane* calendarPane = nullptr;
     std::array<QLabel*, 5> statusPanels{};
+    DataFilesWatcher* dataFiles = nullptr;
     QMenu* RightContext = nullptr;
     QMenu* TrayMenu = nullptr;
 
@@ -143,6 +149,8 @@ private:
     void buildContextMenu();
     void buildTrayMenu();
     void FindEditKeyDown(QKeyEvent* event);
+    void refillAddresses();
+    void showFirstSelectedInFull();
     void openContactLink(bool email);
     void applyLayout();
     trevik::WindowMetrics metrics() const;

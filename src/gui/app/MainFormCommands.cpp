@@ -16,19 +16,41 @@
 using namespace trevik;
 
 void TMainForm::FindEditChange() {
-    const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
-    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
-    SetDefaultButton(addressPane->AddrEdit, addressMatch);
-    SetDefaultButton(addressPane->AddrNew, !addressMatch);
+    refillAddresses();
     const bool calendarMatch = calendarPane->FindInCalendar(FindEdit->text());
     findState.calendar = calendarMatch ? FindMatch::Match : FindMatch::NoMatch;
     SetDefaultButton(calendarPane->CalEdit, calendarMatch);
     SetDefaultButton(calendarPane->CalNew, !calendarMatch);
-    const int first = addressPane->firstSelectedRow();
-    addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
+    showFirstSelectedInFull();
     if (sortColumn >= 0) {
         addressPane->SortBy(sortColumn);
     }
+}
+
+void TMainForm::refillAddresses() {
+    const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
+    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
+    SetDefaultButton(addressPane->AddrEdit, addressMatch);
+    SetDefaultButton(addressPane->AddrNew, !addressMatch);
+}
+
+void TMainForm::showFirstSelectedInFull() {
+    const int first = addressPane->firstSelectedRow();
+    addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
+}
+
+void TMainForm::showChangedAddresses() {
+    const AddressPane::ListPlace place = addressPane->place();
+    refillAddresses();
+    if (sortColumn >= 0) {
+        addressPane->SortBy(sortColumn);
+    }
+    addressPane->restorePlace(place);
+    showFirstSelectedInFull();
+}
+
+void TMainForm::showChangedCalendar() {
+    calendarPane->RebuildInPlace();
 }
 
 void TMainForm::FindEditKeyDown(QKeyEvent* event) {

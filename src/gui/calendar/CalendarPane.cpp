@@ -7,6 +7,7 @@
 #include "calendar/CalendarNavigation.h"
 #include "calendar/CalendarRowsModel.h"
 #include "calendar/CalendarView.h"
+#include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace trevik;
@@ -132,7 +134,9 @@ void CalendarPane::Rebuild() {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     CalendarBuild build;
+    DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, &main_, [&] {
+        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Calendar);
         rows = knownView ? CalendarRowList{} : model_->rows();
         build = BuildCalendarView(rows, {}, main_.calendarDate, context, CalendarView->height(),
                                   services_.locale);
@@ -143,6 +147,7 @@ void CalendarPane::Rebuild() {
     if (!read) {
         return; // the grid keeps what it showed
     }
+    main_.dataFiles->markShown(DataFilesWatcher::Side::Calendar, files);
     const KeptSelection kept = keepSelection();
     main_.calendarTopRow = build.calendarTopRow;
     model_->setRows(std::move(rows), build.gridRowCount);
@@ -180,6 +185,19 @@ void CalendarPane::restoreSelection(const KeptSelection& kept) {
         }
     }
     selectionModel->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void CalendarPane::RebuildInPlace() {
+    const std::optional<RowPlace> top = PlaceOfRow(model_->rows(), CalendarView->rowAt(0) + 1);
+    const int scrolled = CalendarView->verticalScrollBar()->value();
+    Rebuild();
+    main_.LayoutPanes();
+    CalendarView->doItemsLayout();
+    if (const int gridRow = top ? RowAtPlace(model_->rows(), *top) : 0; gridRow > 0) {
+        CalendarView->scrollTo(model_->index(gridRow - 1, 0), QAbstractItemView::PositionAtTop);
+    } else {
+        CalendarView->verticalScrollBar()->setValue(scrolled);
+    }
 }
 
 void CalendarPane::ShowTopRow() {
