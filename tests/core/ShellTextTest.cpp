@@ -7,36 +7,36 @@
 using namespace trevik;
 
 TEST(ShellLinks, MailGetsMailtoAndTheAddressAlone) {
-    EXPECT_EQ(MailAddress("ann@example.org"), "ann@example.org");
-    EXPECT_EQ(MailAddress("MAILTO:ann@example.org"), "ann@example.org");
-    EXPECT_EQ(MailAddress(" ann@example.org "), "ann@example.org");
+    EXPECT_EQ(mailAddress("ann@example.org"), "ann@example.org");
+    EXPECT_EQ(mailAddress("MAILTO:ann@example.org"), "ann@example.org");
+    EXPECT_EQ(mailAddress(" ann@example.org "), "ann@example.org");
     // Header fields from an imported contact would fill in (or attach to) the message.
-    EXPECT_EQ(MailAddress("ann@example.org?subject=Hi&body=Send%20money"), "ann@example.org");
-    EXPECT_EQ(MailAddress("mailto:ann@example.org?attach=/home/me/.ssh/id_rsa"), "ann@example.org");
-    EXPECT_EQ(MailAddress("ann@example.org#x"), "ann@example.org");
-    EXPECT_EQ(MailAddress("?subject=only"), "");
-    EXPECT_EQ(MailAddress("mailto:"), "");
+    EXPECT_EQ(mailAddress("ann@example.org?subject=Hi&body=Send%20money"), "ann@example.org");
+    EXPECT_EQ(mailAddress("mailto:ann@example.org?attach=/home/me/.ssh/id_rsa"), "ann@example.org");
+    EXPECT_EQ(mailAddress("ann@example.org#x"), "ann@example.org");
+    EXPECT_EQ(mailAddress("?subject=only"), "");
+    EXPECT_EQ(mailAddress("mailto:"), "");
 }
 
 TEST(ShellLinks, OnlyWebAndFtpLinksOpenWithoutAsking) {
     for (const char* plain :
          {"http://example.org", "HTTPS://example.org/a?b", "ftp://files.x", "Ftp://files.x"}) {
-        EXPECT_TRUE(IsPlainWebLink(plain)) << plain;
+        EXPECT_TRUE(isPlainWebLink(plain)) << plain;
     }
     for (const char* other :
          {"file:///etc/passwd", "javascript:alert(1)", "mailto:a@b.c", "smb://server/share",
           "data:text/html,<b>x</b>", "http", "httpx://example.org", ""}) {
-        EXPECT_FALSE(IsPlainWebLink(other)) << other;
+        EXPECT_FALSE(isPlainWebLink(other)) << other;
     }
-    EXPECT_TRUE(IsPlainWebLink(WebLink("www.example.org")));
-    EXPECT_FALSE(IsPlainWebLink(WebLink("file:///etc/passwd")));
+    EXPECT_TRUE(isPlainWebLink(WebLink("www.example.org")));
+    EXPECT_FALSE(isPlainWebLink(WebLink("file:///etc/passwd")));
 }
 
 TEST(ShellLinks, AskedLinksShowTheirControlCharacters) {
-    EXPECT_EQ(VisibleLinkText("javascript:x"), "javascript:x");
-    EXPECT_EQ(VisibleLinkText("file:///a\n\nhttps://bank.example"),
+    EXPECT_EQ(visibleLinkText("javascript:x"), "javascript:x");
+    EXPECT_EQ(visibleLinkText("file:///a\n\nhttps://bank.example"),
               "file:///a\\x0A\\x0Ahttps://bank.example");
-    EXPECT_EQ(VisibleLinkText(std::string("a\0b\x7F", 4)), "a\\x00b\\x7F");
+    EXPECT_EQ(visibleLinkText(std::string("a\0b\x7F", 4)), "a\\x00b\\x7F");
 }
 
 TEST(ShellLinks, WebGetsHttpOnlyWithoutASchemeOfItsOwn) {

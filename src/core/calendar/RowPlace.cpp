@@ -2,7 +2,7 @@
 
 namespace trevik {
 
-std::optional<RowPlace> PlaceOfRow(const CalendarRowList& rows, int gridRow) {
+std::optional<RowPlace> placeOfRow(const CalendarRowList& rows, int gridRow) {
     const CalendarRow* row = rows.at(gridRow);
     if (row == nullptr) {
         return std::nullopt;
@@ -19,7 +19,7 @@ std::optional<RowPlace> PlaceOfRow(const CalendarRowList& rows, int gridRow) {
     return place;
 }
 
-int RowAtPlace(const CalendarRowList& rows, const RowPlace& place) {
+int rowAtPlace(const CalendarRowList& rows, const RowPlace& place) {
     std::string dayText;
     for (int r = 1; r <= rows.count(); ++r) {
         const CalendarRow& row = *rows.at(r);

@@ -20,9 +20,9 @@ struct RowPlace {
 };
 
 // The place of grid row `gridRow`, or none outside the data rows.
-std::optional<RowPlace> PlaceOfRow(const CalendarRowList& rows, int gridRow);
+std::optional<RowPlace> placeOfRow(const CalendarRowList& rows, int gridRow);
 
 // The grid row that shows `place` in `rows`, or 0 when none does any more.
-int RowAtPlace(const CalendarRowList& rows, const RowPlace& place);
+int rowAtPlace(const CalendarRowList& rows, const RowPlace& place);
 
 } // namespace trevik

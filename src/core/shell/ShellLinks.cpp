@@ -51,17 +51,13 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
-std::string MailAddress(std::string_view email) {
+std::string mailAddress(std::string_view email) {
     std::string_view address = trimmed(email);
     if (startsWithNoCase(address, "mailto:")) {
         address.remove_prefix(7);
     }
     address = address.substr(0, address.find_first_of("?#"));
     return std::string(trimmed(address));
-}
-
-std::string MailtoLink(std::string_view email) {
-    return "mailto:" + MailAddress(email);
 }
 
 std::string WebLink(std::string_view www) {
@@ -72,7 +68,7 @@ std::string WebLink(std::string_view www) {
     return "http://" + std::string(text);
 }
 
-bool IsPlainWebLink(std::string_view link) {
+bool isPlainWebLink(std::string_view link) {
     for (const std::string_view scheme : {"http:", "https:", "ftp:"}) {
         if (startsWithNoCase(link, scheme)) {
             return true;
@@ -81,7 +77,7 @@ bool IsPlainWebLink(std::string_view link) {
     return false;
 }
 
-std::string VisibleLinkText(std::string_view link) {
+std::string visibleLinkText(std::string_view link) {
     std::string shown;
     shown.reserve(link.size());
     for (const char c : link) {

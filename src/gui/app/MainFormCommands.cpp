@@ -50,7 +50,7 @@ void TMainForm::showChangedAddresses() {
 }
 
 void TMainForm::showChangedCalendar() {
-    calendarPane->RebuildInPlace();
+    calendarPane->rebuildInPlace();
 }
 
 void TMainForm::FindEditKeyDown(QKeyEvent* event) {
@@ -123,7 +123,7 @@ void TMainForm::openContactLink(bool email) {
         return;
     }
     if (email) {
-        const std::string address = MailAddress(text);
+        const std::string address = mailAddress(text);
         if (address.empty()) {
             return;
         }
@@ -134,8 +134,8 @@ void TMainForm::openContactLink(bool email) {
         return;
     }
     const std::string link = WebLink(text);
-    const QString shown = fromStored(VisibleLinkText(link));
-    if (!IsPlainWebLink(link) &&
+    const QString shown = fromStored(visibleLinkText(link));
+    if (!isPlainWebLink(link) &&
         services_.messages.show(
             this,
             QStringLiteral("This web address is not an http, https or ftp link:\n\n%1\n\n"

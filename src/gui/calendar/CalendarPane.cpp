@@ -157,13 +157,13 @@ void CalendarPane::Rebuild() {
 CalendarPane::KeptSelection CalendarPane::keepSelection() const {
     KeptSelection kept;
     for (const QModelIndex& index : CalendarView->selectionModel()->selectedRows()) {
-        if (const auto place = PlaceOfRow(model_->rows(), index.row() + 1)) {
+        if (const auto place = placeOfRow(model_->rows(), index.row() + 1)) {
             kept.selected.push_back(*place);
         }
     }
     const QModelIndex current = CalendarView->currentIndex();
     if (current.isValid()) {
-        kept.current = PlaceOfRow(model_->rows(), current.row() + 1);
+        kept.current = placeOfRow(model_->rows(), current.row() + 1);
         kept.currentColumn = current.column();
     }
     return kept;
@@ -172,14 +172,14 @@ CalendarPane::KeptSelection CalendarPane::keepSelection() const {
 void CalendarPane::restoreSelection(const KeptSelection& kept) {
     QItemSelectionModel* selectionModel = CalendarView->selectionModel();
     if (kept.current) {
-        if (const int gridRow = RowAtPlace(model_->rows(), *kept.current); gridRow > 0) {
+        if (const int gridRow = rowAtPlace(model_->rows(), *kept.current); gridRow > 0) {
             selectionModel->setCurrentIndex(model_->index(gridRow - 1, kept.currentColumn),
                                             QItemSelectionModel::NoUpdate);
         }
     }
     QItemSelection selection;
     for (const RowPlace& place : kept.selected) {
-        if (const int gridRow = RowAtPlace(model_->rows(), place); gridRow > 0) {
+        if (const int gridRow = rowAtPlace(model_->rows(), place); gridRow > 0) {
             selection.select(model_->index(gridRow - 1, 0),
                              model_->index(gridRow - 1, CalendarRowsModel::kColumnCount - 1));
         }
@@ -187,13 +187,13 @@ void CalendarPane::restoreSelection(const KeptSelection& kept) {
     selectionModel->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-void CalendarPane::RebuildInPlace() {
-    const std::optional<RowPlace> top = PlaceOfRow(model_->rows(), CalendarView->rowAt(0) + 1);
+void CalendarPane::rebuildInPlace() {
+    const std::optional<RowPlace> top = placeOfRow(model_->rows(), CalendarView->rowAt(0) + 1);
     const int scrolled = CalendarView->verticalScrollBar()->value();
     Rebuild();
     main_.LayoutPanes();
     CalendarView->doItemsLayout();
-    if (const int gridRow = top ? RowAtPlace(model_->rows(), *top) : 0; gridRow > 0) {
+    if (const int gridRow = top ? rowAtPlace(model_->rows(), *top) : 0; gridRow > 0) {
         CalendarView->scrollTo(model_->index(gridRow - 1, 0), QAbstractItemView::PositionAtTop);
     } else {
         CalendarView->verticalScrollBar()->setValue(scrolled);

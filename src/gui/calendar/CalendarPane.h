@@ -41,7 +41,7 @@ public:
     // Rebuilds the rows for the main window's view and date and shows them.
     void Rebuild();
     // Rebuilds as Rebuild does and keeps the first visible row where it was.
-    void RebuildInPlace();
+    void rebuildInPlace();
     // Scrolls so that the main window's calendarTopRow is the first visible row.
     void ShowTopRow();
     // Selects the first entry row whose comment starts with the text; false when none does.
