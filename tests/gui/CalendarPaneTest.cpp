@@ -186,6 +186,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!comments().contains(QStringLiteral("Breakfast")), 1000);
         QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
         QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
+
+        // The window's own delete is shown once, not again when the files report it.
+        QSignalSpy resets(view->model(), &QAbstractItemModel::modelReset);
+        env->messages.answers = {MessageResult::Ok};
+        pane().CalDeleteClick();
+        QVERIFY(!comments().contains(QStringLiteral("Lunch")));
+        const int shown = resets.count();
+        QTest::qWait(700);
+        QCOMPARE(resets.count(), shown);
     }
 
     // A rebuild keeps the selected entry selected, so Enter after a save edits it again.
