@@ -47,7 +47,7 @@ void RefillAddressListForFilter(benchmark::State& state, const char* filter) {
     const test::FixedClock clock(45000.5);
     std::size_t listed = 0;
     for (auto _ : state) {
-        AddressListing listing = RefillAddressList(book.path(), filter, locale, clock, 1);
+        AddressListing listing = RefillAddressList(book.path(), filter, clock, 1);
         SortAddressItems(listing.contacts, 0, locale);
         listed = listing.contacts.size();
         benchmark::DoNotOptimize(listing);

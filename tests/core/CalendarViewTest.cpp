@@ -193,13 +193,13 @@ TEST_F(CalendarFixture, FindMatchesEntryCommentsInAnyCase) {
     add("dentist", day, at(9, 0));
     add("Dinner", day, at(19, 0));
     const CalendarRowList rows = build(kWeekView, day);
-    const int dinner = FindInCalendar(rows, "DIN", locale);
+    const int dinner = FindInCalendar(rows, "DIN");
     ASSERT_GT(dinner, 0);
     EXPECT_EQ(rows.at(dinner)->comment, "Dinner");
-    EXPECT_EQ(FindInCalendar(rows, "d", locale), dinner - 1);
-    EXPECT_EQ(FindInCalendar(rows, "Wed", locale), 0); // day headers never match
-    EXPECT_EQ(FindInCalendar(rows, "", locale), 0);
-    EXPECT_EQ(FindInCalendar(CalendarRowList{}, "d", locale), 0);
+    EXPECT_EQ(FindInCalendar(rows, "d"), dinner - 1);
+    EXPECT_EQ(FindInCalendar(rows, "Wed"), 0); // day headers never match
+    EXPECT_EQ(FindInCalendar(rows, ""), 0);
+    EXPECT_EQ(FindInCalendar(CalendarRowList{}, "d"), 0);
 }
 
 TEST(CalendarTexts, DatesAndTimes) {

@@ -131,14 +131,13 @@ TEST(ClipboardLines, ContactsAndCalendarRows) {
 }
 
 TEST_F(DiaryFixture, ListingContactsWritesNoSample) {
-    EnglishLocale locale;
-    EXPECT_TRUE(ListContacts(dir.path(), "", locale).empty());
-    EXPECT_TRUE(ListContacts(dir.path(), "", locale).empty());
+    EXPECT_TRUE(ListContacts(dir.path(), "").empty());
+    EXPECT_TRUE(ListContacts(dir.path(), "").empty());
     Contact c;
     c.name = "Mary";
     AddContact(dir.path(), c, clock, 1);
     c.name = "bob";
     AddContact(dir.path(), c, clock, 1);
-    EXPECT_EQ(ListContacts(dir.path(), "M", locale).size(), 1u);
-    EXPECT_EQ(ListContacts(dir.path(), "", locale).size(), 2u);
+    EXPECT_EQ(ListContacts(dir.path(), "M").size(), 1u);
+    EXPECT_EQ(ListContacts(dir.path(), "").size(), 2u);
 }

@@ -179,8 +179,8 @@ TEST(FailedReads, AFileThatCannotBeReadIsAnErrorNeverAnEmptyDiary) {
     }
     EXPECT_THROW(comments(dir.path()), FileError);
     EXPECT_THROW(ListTypes(dir.path()), FileError);
-    EXPECT_THROW(ListContacts(dir.path(), "", locale), FileError);
-    EXPECT_THROW(RefillAddressList(dir.path(), "", locale, at, 7), FileError);
+    EXPECT_THROW(ListContacts(dir.path(), ""), FileError);
+    EXPECT_THROW(RefillAddressList(dir.path(), "", at, 7), FileError);
     EXPECT_THROW(LoadEntry(dir.path(), 1), FileError);
     EXPECT_THROW(LoadContact(dir.path(), 1), FileError);
 }
@@ -191,7 +191,7 @@ TEST(FailedReads, AFileHeldByAnotherProgramIsReportedAsSuchToReadersAndWriters) 
     const ShortLockWait shortWait;
     const HeldLock held(dir / "ADDRESS.TVD");
     try {
-        ListContacts(dir.path(), "", EnglishLocale{});
+        ListContacts(dir.path(), "");
         FAIL() << "a held file was read as empty";
     } catch (const FileError& error) {
         EXPECT_EQ(error.reason(), "is in use by another program");
@@ -310,7 +310,7 @@ TEST(Limits, IdsAndTypeCodesNeverWrap) {
     const RecordResult contact = AddContact(dir.path(), contactNamed("Over"), testClock, 7);
     EXPECT_FALSE(contact.ok());
     EXPECT_NE(contact.error.find("2147483647"), std::string::npos) << contact.error;
-    EXPECT_EQ(ListContacts(dir.path(), "", EnglishLocale{}).size(), 1u);
+    EXPECT_EQ(ListContacts(dir.path(), "").size(), 1u);
 
     {
         TypeSet set(dir.path());

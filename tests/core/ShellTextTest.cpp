@@ -6,13 +6,42 @@
 
 using namespace trevik;
 
-TEST(ShellLinks, MailGetsMailtoAndTheAddress) {
-    EXPECT_EQ(MailtoLink("ann@example.org"), "mailto:ann@example.org");
-    EXPECT_EQ(MailtoLink("MAILTO:ann@example.org"), "MAILTO:ann@example.org");
+TEST(ShellLinks, MailGetsMailtoAndTheAddressAlone) {
+    EXPECT_EQ(mailAddress("ann@example.org"), "ann@example.org");
+    EXPECT_EQ(mailAddress("MAILTO:ann@example.org"), "ann@example.org");
+    EXPECT_EQ(mailAddress(" ann@example.org "), "ann@example.org");
+    // Header fields from an imported contact would fill in (or attach to) the message.
+    EXPECT_EQ(mailAddress("ann@example.org?subject=Hi&body=Send%20money"), "ann@example.org");
+    EXPECT_EQ(mailAddress("mailto:ann@example.org?attach=/home/me/.ssh/id_rsa"), "ann@example.org");
+    EXPECT_EQ(mailAddress("ann@example.org#x"), "ann@example.org");
+    EXPECT_EQ(mailAddress("?subject=only"), "");
+    EXPECT_EQ(mailAddress("mailto:"), "");
+}
+
+TEST(ShellLinks, OnlyWebAndFtpLinksOpenWithoutAsking) {
+    for (const char* plain :
+         {"http://example.org", "HTTPS://example.org/a?b", "ftp://files.x", "Ftp://files.x"}) {
+        EXPECT_TRUE(isPlainWebLink(plain)) << plain;
+    }
+    for (const char* other :
+         {"file:///etc/passwd", "javascript:alert(1)", "mailto:a@b.c", "smb://server/share",
+          "data:text/html,<b>x</b>", "http", "httpx://example.org", ""}) {
+        EXPECT_FALSE(isPlainWebLink(other)) << other;
+    }
+    EXPECT_TRUE(isPlainWebLink(WebLink("www.example.org")));
+    EXPECT_FALSE(isPlainWebLink(WebLink("file:///etc/passwd")));
+}
+
+TEST(ShellLinks, AskedLinksShowTheirControlCharacters) {
+    EXPECT_EQ(visibleLinkText("javascript:x"), "javascript:x");
+    EXPECT_EQ(visibleLinkText("file:///a\n\nhttps://bank.example"),
+              "file:///a\\x0A\\x0Ahttps://bank.example");
+    EXPECT_EQ(visibleLinkText(std::string("a\0b\x7F", 4)), "a\\x00b\\x7F");
 }
 
 TEST(ShellLinks, WebGetsHttpOnlyWithoutASchemeOfItsOwn) {
     EXPECT_EQ(WebLink("abc"), "http://abc");
+    EXPECT_EQ(WebLink(" https://example.org "), "https://example.org");
     EXPECT_EQ(WebLink("www.example.org/x?a=b:c"), "http://www.example.org/x?a=b:c");
     EXPECT_EQ(WebLink("http://example.org"), "http://example.org");
     EXPECT_EQ(WebLink("https://example.org"), "https://example.org");

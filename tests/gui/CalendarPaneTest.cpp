@@ -2,6 +2,7 @@
 #include "FakeServices.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "calendar/CalendarTexts.h"
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "calendar/TypeForm.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -24,6 +26,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <fstream>
 #include <memory>
 
 using namespace trevik;
@@ -105,7 +108,8 @@ private slots:
         addEntry("today's entry", dayOf(2026, 12, 7));
         open();
         QCOMPARE(form->calendarViewCode, 101);
-        QCOMPARE(pane().rows().at(1)->dayText, std::string("Mon 7. Dec 2026."));
+        QCOMPARE(pane().rows().at(1)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
         QCOMPARE(comments(), QStringList{"today's entry"});
         QCOMPARE(pane().columnWidths(), kDefaultCalendarColumns);
         QCOMPARE(pane().CalendarView->model()->headerData(3, Qt::Horizontal).toString(),
@@ -126,6 +130,104 @@ private slots:
         pane().CalLeftClick();
         QCOMPARE(form->calendarDate, dayOf(2026, 1, 28));
         QCOMPARE(comments(), QStringList{"january"});
+    }
+
+    // The first visible row of the grid is the view's top row (today's day in a month or year).
+    void theFirstSwitchToAMonthOrYearShowsItsTopRow() {
+        std::ofstream(env->configPath()) << "[Display]\nCalendarView=106\n";
+        addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
+        addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
+        open();
+        QCOMPARE(form->calendarViewCode, 106);
+        action("MainCalMonth")->trigger();
+        QVERIFY(form->calendarTopRow > 1);
+        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+
+        form.reset();
+        open();
+        action("MainCalYear")->trigger();
+        QVERIFY(form->calendarTopRow > 300);
+        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+                 DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+    }
+
+    // Another program's append (in place) and delete (a new file renamed over the old) show
+    // within a second; the grid keeps its selected entry and its first visible row.
+    void entriesAnotherProgramChangesShowWithinASecond() {
+        std::ofstream(env->configPath()) << "[Display]\nCalendarView=103\n";
+        addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
+        addEntry("Lunch", dayOf(2026, 12, 7));
+        open();
+        QTableView* view = pane().CalendarView;
+        selectGridRow(gridRowOf("Lunch"));
+        const auto headerRowOf = [&](int day) {
+            const std::string text = DayHeaderText(dayOf(2026, 12, day), env->services.locale);
+            for (int r = 1; r <= pane().rows().count(); ++r) {
+                if (pane().rows().at(r)->dayText == text) {
+                    return r;
+                }
+            }
+            return 0;
+        };
+        view->scrollTo(view->model()->index(headerRowOf(6) - 1, 0),
+                       QAbstractItemView::PositionAtTop);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+
+        const std::int32_t breakfast = addEntry("Breakfast", dayOf(2026, 12, 3));
+        QTRY_VERIFY_WITH_TIMEOUT(comments().contains(QStringLiteral("Breakfast")), 1000);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
+
+        DeleteEntry({}, breakfast);
+        QTRY_VERIFY_WITH_TIMEOUT(!comments().contains(QStringLiteral("Breakfast")), 1000);
+        QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
+        QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
+
+        // The window's own delete is shown once, not again when the files report it.
+        QSignalSpy resets(view->model(), &QAbstractItemModel::modelReset);
+        env->messages.answers = {MessageResult::Ok};
+        pane().CalDeleteClick();
+        QVERIFY(!comments().contains(QStringLiteral("Lunch")));
+        const int shown = resets.count();
+        QTest::qWait(700);
+        QCOMPARE(resets.count(), shown);
+    }
+
+    // A rebuild keeps the selected entry selected, so Enter after a save edits it again.
+    void theFoundEntryStaysSelectedOverASave() {
+        addEntry("Early", dayOf(2026, 12, 7));
+        addEntry("Dentist", dayOf(2026, 12, 7));
+        open();
+        QTest::keyClicks(form->FindEdit, "den");
+        QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
+        QStringList edited;
+        const auto saveWhenShown = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
+                QVERIFY(editor != nullptr);
+                edited << editor->CommentEdit->toPlainText();
+                editor->SaveCal->click();
+                if (editor->isVisible()) {
+                    editor->done(QDialog::Rejected);
+                }
+            });
+        };
+        saveWhenShown();
+        QTest::keyClick(form->FindEdit, Qt::Key_Return);
+        QCOMPARE(edited, QStringList{"Dentist"});
+        const QModelIndexList selected = pane().CalendarView->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected[0].row() + 1, gridRowOf("Dentist"));
+        saveWhenShown();
+        QTest::keyClick(form->FindEdit, Qt::Key_Return);
+        QCOMPARE(edited, (QStringList{"Dentist", "Dentist"}));
+        for (const auto& shown : env->messages.shown) {
+            QVERIFY2(shown.text != QStringLiteral("No items selected"), qPrintable(shown.text));
+        }
     }
 
     void theToDoAndAnniversaryViewsDoNotMove() {
@@ -221,6 +323,11 @@ private slots:
         QVERIFY(focused != nullptr);
         QCOMPARE(focused->name, std::string("Bob"));
         QCOMPARE(form->addressPane->AddressView->selectionModel()->selectedRows().size(), 1);
+
+        env->shell.succeeds = false;
+        clickCell(row, 4);
+        QCOMPARE(env->messages.shown.size(), std::size_t(1));
+        QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("/home/me/agenda.odt")));
     }
 
     void aDroppedContactOpensTheEditorLinkedToIt() {

@@ -2,15 +2,18 @@
 
 #include "platform/Services.h"
 #include "support/FakeMonotonicClock.h"
+#include "platform/SystemLocale.h"
 #include "support/FixedClock.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <filesystem>
+#include <optional>
 
 // Records every message box and answers from a script (OK / Yes / Cancel to a retry when the
 // script is empty).
@@ -55,7 +58,7 @@ public:
         menu = trayMenu;
     }
     void remove() override { installed = false; }
-    void doubleClick() { emit doubleClicked(); }
+    void doubleClick() { emit restoreRequested(); }
 
     bool available = true;
     bool installed = false;
@@ -68,9 +71,11 @@ class FakeShellOpener final : public ShellOpener {
 public:
     bool open(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return succeeds;
     }
     std::vector<QUrl> opened;
+    // False: the desktop has no program for the links (as without xdg-utils).
+    bool succeeds = true;
 };
 
 // Answers the open-file dialog as scripted: the next path, or cancel when none is left.
@@ -123,17 +128,31 @@ public:
 // Fakes for every seam, and a settings file and a data directory of the test's own: the
 // environment points XDG_CONFIG_HOME at its settings and works in its data directory for
 // its lifetime.
+//
+// The locale is the fixed English one, unless a locale name is given (or TREVIK_TEST_LOCALE
+// names one): then it is the real SystemLocale of that locale, which is also the application's
+// default locale while the environment lives.
 struct FakeEnvironment {
-    FakeEnvironment()
+    explicit FakeEnvironment(const QString& localeName = qEnvironmentVariable("TREVIK_TEST_LOCALE"))
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
-          services{clock, messages, tray,   shell,
-                   files, sounds,   locale, trevik::SettingsFile(configPath()),
+          systemLocale(makeSystemLocale(localeName)),
+          services{clock,
+                   messages,
+                   tray,
+                   shell,
+                   files,
+                   sounds,
+                   systemLocale ? static_cast<const trevik::Locale&>(*systemLocale) : english,
+                   trevik::SettingsFile(configPath()),
                    monotonic},
           startDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir::setCurrent(data.path());
     }
-    ~FakeEnvironment() { QDir::setCurrent(startDir); }
+    ~FakeEnvironment() {
+        QDir::setCurrent(startDir);
+        QLocale::setDefault(previousDefault);
+    }
 
     std::filesystem::path configPath() const {
         return std::filesystem::path(config.path().toStdString()) / "Trevik.Ini";
@@ -148,8 +167,20 @@ struct FakeEnvironment {
     FakeShellOpener shell;
     FakeFileDialogs files;
     FakeSoundPlayers sounds;
-    trevik::EnglishLocale locale;
+    QLocale previousDefault;
+    trevik::EnglishLocale english;
+    std::optional<SystemLocale> systemLocale;
     trevik::test::FakeMonotonicClock monotonic;
     Services services;
     QString startDir;
+
+private:
+    static std::optional<SystemLocale> makeSystemLocale(const QString& name) {
+        if (name.isEmpty()) {
+            return std::nullopt;
+        }
+        const QLocale locale(name);
+        QLocale::setDefault(locale);
+        return std::optional<SystemLocale>(std::in_place, locale);
+    }
 };

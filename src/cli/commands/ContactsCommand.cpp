@@ -66,7 +66,7 @@ public:
             if (stored->size() > 30) {
                 throw UsageError("PREFIX is longer than 30 characters");
             }
-            contacts = ListContacts(context.dataDir, *stored, context.locale);
+            contacts = ListContacts(context.dataDir, *stored);
         }
         if (format == OutputFormat::Json) {
             printJson(context.out, contacts);

@@ -16,13 +16,12 @@ Contact sampleContact() {
 
 } // namespace
 
-bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale) {
-    return StartsWithIgnoringCase(name, filter, locale);
+bool NameMatchesFilter(std::string_view name, std::string_view filter) {
+    return StartsWithIgnoringCase(name, filter);
 }
 
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
-                                 const Locale& locale, const Clock& clock,
-                                 std::int32_t installationUid) {
+                                 const Clock& clock, std::int32_t installationUid) {
     AddressListing listing;
     AddrSet set(directory);
     // The sample goes only into a file this call creates, and only with a stored UID; a data
@@ -45,7 +44,7 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
     listing.contacts.reserve(filter.empty() ? std::size_t(set.count()) : 0);
     set.First();
     while (!set.AtEnd()) {
-        if (NameMatchesFilter(set.name, filter, locale)) {
+        if (NameMatchesFilter(set.name, filter)) {
             listing.contacts.push_back(static_cast<const Contact&>(set));
         }
         set.Next();
@@ -54,13 +53,12 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
     return listing;
 }
 
-std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter,
-                                  const Locale& locale) {
+std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter) {
     std::vector<Contact> contacts;
     AddrSet set(directory);
     set.OpenForReading();
     for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
-        if (NameMatchesFilter(set.name, filter, locale)) {
+        if (NameMatchesFilter(set.name, filter)) {
             contacts.push_back(static_cast<const Contact&>(set));
         }
     }

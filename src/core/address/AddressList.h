@@ -25,16 +25,14 @@ struct AddressListing {
 // file's position, it shows from the next refill on. Throws FileError when the file exists
 // but cannot be read.
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
-                                 const Locale& locale, const Clock& clock,
-                                 std::int32_t installationUid);
+                                 const Clock& clock, std::int32_t installationUid);
 
 // The contacts whose names start with `filter` in any letter case, in file order; an empty
 // filter lists all. Unlike the refill, a missing file gets no sample contact. Throws FileError
 // when the file exists but cannot be read.
-std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter,
-                                  const Locale& locale);
+std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter);
 
-bool NameMatchesFilter(std::string_view name, std::string_view filter, const Locale& locale);
+bool NameMatchesFilter(std::string_view name, std::string_view filter);
 
 const std::string& AddressColumnText(const Contact& contact, int column);
 

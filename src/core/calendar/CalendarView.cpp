@@ -196,13 +196,13 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
     return build;
 }
 
-int FindInCalendar(const CalendarRowList& rows, std::string_view text, const Locale& locale) {
+int FindInCalendar(const CalendarRowList& rows, std::string_view text) {
     if (text.empty() || rows.empty()) {
         return 0;
     }
     for (int r = 1; r < rows.GridRowCount(); ++r) {
         const CalendarRow& row = *rows.at(r);
-        if (!row.isDayHeader && StartsWithIgnoringCase(row.comment, text, locale)) {
+        if (!row.isDayHeader && StartsWithIgnoringCase(row.comment, text)) {
             return r;
         }
     }

@@ -54,7 +54,7 @@ CalendarRow DayHeaderRow(DayNumber day, const Locale& locale);
 
 // The first entry row (grid row number) whose comment starts with `text` in any letter case,
 // or 0 when the text is empty or no row matches.
-int FindInCalendar(const CalendarRowList& rows, std::string_view text, const Locale& locale);
+int FindInCalendar(const CalendarRowList& rows, std::string_view text);
 
 // The first day of the week that holds `day`; a day that is no civil day stays as it is.
 DayNumber WeekStart(DayNumber day, bool weekStartsMonday);

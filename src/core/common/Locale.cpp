@@ -38,14 +38,16 @@ std::string EnglishLocale::shortDateFormat() const {
     return "dd/MM/yyyy";
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix, const Locale& locale) {
-    if (prefix.empty()) {
-        return true;
-    }
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
         return false;
     }
-    return locale.toLower(text.substr(0, prefix.size())) == locale.toLower(prefix);
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (cp1252ToLower(text[i]) != cp1252ToLower(prefix[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<std::size_t> Locale::sortOrder(const std::vector<std::string_view>& texts) const {

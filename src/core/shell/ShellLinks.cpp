@@ -1,6 +1,8 @@
 #include "shell/ShellLinks.h"
 
+#include <array>
 #include <cctype>
+#include <cstdio>
 
 namespace trevik {
 
@@ -36,20 +38,59 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 } // namespace
 
-std::string MailtoLink(std::string_view email) {
-    if (startsWithNoCase(email, "mailto:")) {
-        return std::string(email);
+std::string mailAddress(std::string_view email) {
+    std::string_view address = trimmed(email);
+    if (startsWithNoCase(address, "mailto:")) {
+        address.remove_prefix(7);
     }
-    return "mailto:" + std::string(email);
+    address = address.substr(0, address.find_first_of("?#"));
+    return std::string(trimmed(address));
 }
 
 std::string WebLink(std::string_view www) {
-    if (hasScheme(www)) {
-        return std::string(www);
+    const std::string_view text = trimmed(www);
+    if (hasScheme(text)) {
+        return std::string(text);
     }
-    return "http://" + std::string(www);
+    return "http://" + std::string(text);
+}
+
+bool isPlainWebLink(std::string_view link) {
+    for (const std::string_view scheme : {"http:", "https:", "ftp:"}) {
+        if (startsWithNoCase(link, scheme)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string visibleLinkText(std::string_view link) {
+    std::string shown;
+    shown.reserve(link.size());
+    for (const char c : link) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            std::array<char, 5> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\x%02X", unsigned(byte));
+            shown += escaped.data();
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 } // namespace trevik

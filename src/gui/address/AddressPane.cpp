@@ -4,7 +4,9 @@
 #include "address/AddressList.h"
 #include "address/AddressListModel.h"
 #include "app/MainForm.h"
+#include "app/PaneActivation.h"
 #include "editor/EditorSetup.h"
+#include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
@@ -34,6 +36,11 @@ AddressPane::AddressPane(TMainForm& main, Services& services, QWidget* paneParen
     buildList(paneParent);
     buildFullView(paneParent);
     buildButtons(buttonBarParent);
+    auto* activation = new PaneActivation(main_.activePane, Pane::Address, this);
+    for (QWidget* part :
+         {static_cast<QWidget*>(AddressView), static_cast<QWidget*>(AddressFull), AdrButtonBar}) {
+        activation->watch(part);
+    }
 }
 
 void AddressPane::buildList(QWidget* parent) {
@@ -53,6 +60,8 @@ void AddressPane::buildList(QWidget* parent) {
     AddressView->header()->setMinimumSectionSize(1);
     AddressView->header()->setSectionsClickable(true);
     AddressView->header()->setSectionsMovable(false);
+    AddressView->header()->setSortIndicatorShown(true);
+    AddressView->header()->setSortIndicator(main_.sortColumn, Qt::AscendingOrder);
     AddressView->installEventFilter(this);
     AddressView->viewport()->installEventFilter(this);
     connect(AddressView->header(), &QHeaderView::sectionClicked, this,
@@ -82,6 +91,8 @@ void AddressPane::buildFullView(QWidget* parent) {
         auto* value = new QLabel(AddressFull);
         value->setObjectName(QString::fromLatin1(fields[i].first));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // A right click anywhere on the card opens the pane's menu, not the label's own.
+        value->setContextMenuPolicy(Qt::NoContextMenu);
         value->setWordWrap(true);
         value->setAccessibleName(caption->text().chopped(1));
         caption->setBuddy(value);
@@ -138,13 +149,16 @@ void AddressPane::buildButtons(QWidget* parent) {
 
 bool AddressPane::RefillAddressList(const QString& filter) {
     AddressListing listing;
+    DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, &main_, [&] {
-        listing = trevik::RefillAddressList({}, toStored(filter), services_.locale, services_.clock,
-                                            main_.installationUid);
+        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Addresses);
+        listing =
+            trevik::RefillAddressList({}, toStored(filter), services_.clock, main_.installationUid);
     });
     if (!read) {
         return false; // the list keeps what it showed
     }
+    main_.dataFiles->markShown(DataFilesWatcher::Side::Addresses, files);
     model_->setContacts(listing.contacts);
     if (listing.matched) {
         selectOnly(0);
@@ -160,35 +174,70 @@ void AddressPane::ShowAddressFull(int row) {
 }
 
 void AddressPane::ApplyAddressColumns() {
+    // Stored widths are set when they differ from the ones set last (at start, or after an
+    // update brought new ones), so the widths the user dragged survive every save.
     const AddressColumnWidths widths = LoadAddressColumnWidths(services_.settings);
-    for (int i = 0; i < kAddressColumnCount; ++i) {
-        AddressView->setColumnWidth(i, widths[std::size_t(i)]);
+    if (widths != appliedWidths_) {
+        for (int i = 0; i < kAddressColumnCount; ++i) {
+            AddressView->setColumnWidth(i, widths[std::size_t(i)]);
+        }
+        appliedWidths_ = widths;
     }
     main_.FindEditChange();
 }
 
 void AddressPane::SortBy(int column) {
-    // The selection stays on the same contacts while the rows move. One pass over the sorted
-    // rows finds them again, however many are selected.
-    std::unordered_set<std::int32_t> selectedIds;
+    // The selection stays on the same contacts while the rows move.
+    const ListPlace kept = place();
+    model_->sortBy(column, services_.locale);
+    // The header flips its indicator at a click; the order is always ascending.
+    AddressView->header()->setSortIndicator(column, Qt::AscendingOrder);
+    reselect(kept);
+}
+
+AddressPane::ListPlace AddressPane::place() const {
+    ListPlace kept;
     for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
-        selectedIds.insert(model_->contact(index.row()).id);
+        kept.selectedIds.insert(model_->contact(index.row()).id);
     }
     const QModelIndex current = AddressView->currentIndex();
-    const std::int32_t currentId = current.isValid() ? model_->contact(current.row()).id : -1;
-    model_->sortBy(column, services_.locale);
+    kept.currentId = current.isValid() ? model_->contact(current.row()).id : -1;
+    const QModelIndex top = AddressView->indexAt(QPoint(1, 1));
+    kept.topId = top.isValid() ? model_->contact(top.row()).id : -1;
+    return kept;
+}
+
+// One pass over the rows finds the kept contacts again, however many are selected.
+void AddressPane::reselect(const ListPlace& place) {
     QItemSelection selection;
+    int currentRow = -1;
     for (int row = 0; row < model_->rowCount(); ++row) {
         const std::int32_t id = model_->contact(row).id;
-        if (id == currentId) {
-            AddressView->selectionModel()->setCurrentIndex(model_->index(row, 0),
-                                                           QItemSelectionModel::NoUpdate);
+        if (id == place.currentId) {
+            currentRow = row;
         }
-        if (selectedIds.count(id) != 0) {
+        if (place.selectedIds.count(id) != 0) {
             selection.select(model_->index(row, 0), model_->index(row, kAddressColumnCount - 1));
         }
     }
+    if (currentRow >= 0) {
+        AddressView->selectionModel()->setCurrentIndex(model_->index(currentRow, 0),
+                                                       QItemSelectionModel::NoUpdate);
+    }
     AddressView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void AddressPane::restorePlace(const ListPlace& place) {
+    bool anyListed = false;
+    for (const std::int32_t id : place.selectedIds) {
+        anyListed = anyListed || model_->rowOfId(id) >= 0;
+    }
+    if (anyListed) {
+        reselect(place);
+    }
+    if (const int top = model_->rowOfId(place.topId); top >= 0) {
+        AddressView->scrollTo(model_->index(top, 0), QAbstractItemView::PositionAtTop);
+    }
 }
 
 void AddressPane::AddressViewColumnClick(int column) {

@@ -6,6 +6,8 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
+#include <unordered_set>
 
 class AddressListModel;
 class QFrame;
@@ -46,9 +48,21 @@ public:
     bool RefillAddressList(const QString& filter);
     // Shows the contact of a row in the full view; -1 empties it.
     void ShowAddressFull(int row);
-    // Restores the stored column widths and refreshes the pane.
+    // Sets the stored column widths when they changed since they were last set, and refreshes
+    // the pane.
     void ApplyAddressColumns();
     void SortBy(int column);
+
+    // Where the list stands: its selected and current contacts and the first one shown.
+    struct ListPlace {
+        std::unordered_set<std::int32_t> selectedIds;
+        std::int32_t currentId = -1;
+        std::int32_t topId = -1;
+    };
+    ListPlace place() const;
+    // Selects the kept contacts that are still listed (when any is) and shows the kept first
+    // one at the top again.
+    void restorePlace(const ListPlace& place);
     void AddressViewColumnClick(int column);
 
     void AddrFullClick();
@@ -80,8 +94,10 @@ private:
     void AddressViewMouseMove(QMouseEvent* event);
     void popUpContextMenu(const QPoint& globalPos);
     void selectOnly(int row);
+    void reselect(const ListPlace& place);
 
     TMainForm& main_;
     Services& services_;
     AddressListModel* model_;
+    std::optional<trevik::AddressColumnWidths> appliedWidths_;
 };

@@ -6,12 +6,14 @@
 #include "app/HelpFile.h"
 #include "calendar/CalendarPane.h"
 #include "editor/AddNewForm.h"
+#include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -33,6 +35,7 @@ const QString kTrayTip = QStringLiteral("Trevik Software Trevik Diary");
 TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), services_(services), arguments_(std::move(arguments)) {
     Q_INIT_RESOURCE(trevik);
+    dataFiles = new DataFilesWatcher(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(trevikIcon());
     buildClientArea();
@@ -65,6 +68,9 @@ void TMainForm::FormCreate() {
     resize(position.width, position.height);
     changeToDataDirectory();
     removeStaleTemporary(RecordSet::kRewriteName);
+    dataFiles->watch(QDir::currentPath());
+    connect(dataFiles, &DataFilesWatcher::addressesChanged, this, &TMainForm::showChangedAddresses);
+    connect(dataFiles, &DataFilesWatcher::calendarChanged, this, &TMainForm::showChangedCalendar);
     calendarDate = today(services_.clock);
     if (display.openOnStartup) {
         RestoreMainWindow();
@@ -208,7 +214,7 @@ void TMainForm::MainHelpClick() {
                                 QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
-    services_.shell.open(QUrl::fromLocalFile(manual));
+    openLink(QUrl::fromLocalFile(manual), manual);
 }
 
 void TMainForm::TrayOpenClick() {

@@ -11,6 +11,7 @@
 
 class AddressPane;
 class CalendarPane;
+class DataFilesWatcher;
 class QAction;
 class QFrame;
 class QLabel;
@@ -19,6 +20,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QToolButton;
+class QUrl;
 class TStopwatchForm;
 class TTimerForm;
 struct Services;
@@ -51,6 +53,10 @@ public:
 
     // Find bar.
     void FindEditChange();
+    // Shows what another program changed in the data files, keeping each pane's selection and
+    // scroll position.
+    void showChangedAddresses();
+    void showChangedCalendar();
     void MainCloseClick();
 
     // Commands routed by the pane that last had the focus.
@@ -62,6 +68,8 @@ public:
     void MainWWWClick();
     void MainSelectAllClick();
     void SetUpContextMenu(Pane pane);
+    // Hands a link to the desktop; when nothing there opens it, says so with `shown`.
+    bool openLink(const QUrl& url, const QString& shown);
 
     // View.
     void MainToolbarClick();
@@ -119,6 +127,7 @@ public:
     AddressPane* addressPane = nullptr;
     CalendarPane* calendarPane = nullptr;
     std::array<QLabel*, 5> statusPanels{};
+    DataFilesWatcher* dataFiles = nullptr;
     QMenu* RightContext = nullptr;
     QMenu* TrayMenu = nullptr;
 
@@ -155,6 +164,8 @@ private:
     // MinimizeToTray's last steps: a running tool's visible window stays on screen.
     void keepRunningToolsOnScreen();
     void FindEditKeyDown(QKeyEvent* event);
+    void refillAddresses();
+    void showFirstSelectedInFull();
     void openContactLink(bool email);
     void applyLayout();
     trevik::WindowMetrics metrics() const;

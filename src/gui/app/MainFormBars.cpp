@@ -136,12 +136,14 @@ void TMainForm::buildMainMenu() {
                  {"MainCopy", "&Copy", nullptr, QKeySequence(Qt::CTRL | Qt::Key_C)},
                  {"MainPaste", "&Paste", nullptr, QKeySequence(Qt::CTRL | Qt::Key_V)},
                  {"MainSpecial", "Copy &special", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                 {"MainSelectAll", "Select &all", &TMainForm::MainSelectAllClick,
-                  QKeySequence(Qt::CTRL | Qt::Key_A)},
                  {"MainSearch", "&Search"},
                  {"MainFindNext", "&Find Next", nullptr, QKeySequence(Qt::ALT | Qt::Key_F3)},
                  {"MainOptions", "&Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)}});
-    action("MainSelectAll")->setVisible(false);
+    // Select all has no menu entry, yet its shortcut works in the whole window: a hidden
+    // entry's shortcut would be dead.
+    addCommand(this, this,
+               {"MainSelectAll", "Select &all", &TMainForm::MainSelectAllClick,
+                QKeySequence(Qt::CTRL | Qt::Key_A)});
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     addCommands(this, view,
@@ -292,7 +294,7 @@ void TMainForm::buildTrayMenu() {
                  {"TrayNotes", "&Notes", &TMainForm::MainNotesClick}});
     TrayMenu->addSeparator();
     addCommands(this, TrayMenu, {{"TrayExit", "Exit", &TMainForm::TrayExitClick}});
-    connect(&services_.tray, &TrayIcon::doubleClicked, this, [this] {
+    connect(&services_.tray, &TrayIcon::restoreRequested, this, [this] {
         RestoreMainWindow();
         FindEdit->setFocus();
     });
@@ -397,6 +399,13 @@ void TMainForm::paintEvent(QPaintEvent* event) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Client && event->type() == QEvent::Resize) {
         FormResize();
+    }
+    if (watched == FindEdit && event->type() == QEvent::ShortcutOverride &&
+        activePane == Pane::Address &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        // While the address list is the active pane, Ctrl+A selects its contacts, also from
+        // the find box (which would take the keys to select its own text).
+        return true;
     }
     if (watched == FindEdit && event->type() == QEvent::KeyPress) {
         FindEditKeyDown(static_cast<QKeyEvent*>(event));

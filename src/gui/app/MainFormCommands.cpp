@@ -16,19 +16,41 @@
 using namespace trevik;
 
 void TMainForm::FindEditChange() {
-    const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
-    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
-    SetDefaultButton(addressPane->AddrEdit, addressMatch);
-    SetDefaultButton(addressPane->AddrNew, !addressMatch);
+    refillAddresses();
     const bool calendarMatch = calendarPane->FindInCalendar(FindEdit->text());
     findState.calendar = calendarMatch ? FindMatch::Match : FindMatch::NoMatch;
     SetDefaultButton(calendarPane->CalEdit, calendarMatch);
     SetDefaultButton(calendarPane->CalNew, !calendarMatch);
-    const int first = addressPane->firstSelectedRow();
-    addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
+    showFirstSelectedInFull();
     if (sortColumn >= 0) {
         addressPane->SortBy(sortColumn);
     }
+}
+
+void TMainForm::refillAddresses() {
+    const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
+    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
+    SetDefaultButton(addressPane->AddrEdit, addressMatch);
+    SetDefaultButton(addressPane->AddrNew, !addressMatch);
+}
+
+void TMainForm::showFirstSelectedInFull() {
+    const int first = addressPane->firstSelectedRow();
+    addressPane->ShowAddressFull(first >= 0 ? first : (addressPane->rowCount() > 0 ? 0 : -1));
+}
+
+void TMainForm::showChangedAddresses() {
+    const AddressPane::ListPlace place = addressPane->place();
+    refillAddresses();
+    if (sortColumn >= 0) {
+        addressPane->SortBy(sortColumn);
+    }
+    addressPane->restorePlace(place);
+    showFirstSelectedInFull();
+}
+
+void TMainForm::showChangedCalendar() {
+    calendarPane->rebuildInPlace();
 }
 
 void TMainForm::FindEditKeyDown(QKeyEvent* event) {
@@ -100,8 +122,39 @@ void TMainForm::openContactLink(bool email) {
     if (text.empty()) {
         return;
     }
-    const std::string link = email ? MailtoLink(text) : WebLink(text);
-    services_.shell.open(QUrl(fromStored(link), QUrl::TolerantMode));
+    if (email) {
+        const std::string address = mailAddress(text);
+        if (address.empty()) {
+            return;
+        }
+        QUrl mailto;
+        mailto.setScheme(QStringLiteral("mailto"));
+        mailto.setPath(fromStored(address), QUrl::DecodedMode);
+        openLink(mailto, fromStored(address));
+        return;
+    }
+    const std::string link = WebLink(text);
+    const QString shown = fromStored(visibleLinkText(link));
+    if (!isPlainWebLink(link) &&
+        services_.messages.show(
+            this,
+            QStringLiteral("This web address is not an http, https or ftp link:\n\n%1\n\n"
+                           "Open it anyway?")
+                .arg(shown),
+            QStringLiteral("Confirmation"), MessageButtons::OkCancel,
+            MessageIcon::Warning) != MessageResult::Ok) {
+        return;
+    }
+    openLink(QUrl(fromStored(link), QUrl::TolerantMode), shown);
+}
+
+bool TMainForm::openLink(const QUrl& url, const QString& shown) {
+    if (services_.shell.open(url)) {
+        return true;
+    }
+    services_.messages.show(this, QStringLiteral("The desktop could not open\n%1").arg(shown),
+                            QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::Warning);
+    return false;
 }
 
 void TMainForm::SetUpContextMenu(Pane pane) {

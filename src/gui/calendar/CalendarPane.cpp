@@ -2,10 +2,12 @@
 
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "app/PaneActivation.h"
 #include "calendar/CalendarCellDelegate.h"
 #include "calendar/CalendarNavigation.h"
 #include "calendar/CalendarRowsModel.h"
 #include "calendar/CalendarView.h"
+#include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace trevik;
@@ -53,6 +56,9 @@ CalendarPane::CalendarPane(TMainForm& main, Services& services, QWidget* panePar
     CalendarView->viewport()->installEventFilter(this);
     buildButtons(buttonBarParent);
     buildViewMenu();
+    auto* activation = new PaneActivation(main_.activePane, Pane::Calendar, this);
+    activation->watch(CalendarView);
+    activation->watch(CalButtonBar);
 }
 
 void CalendarPane::buildButtons(QWidget* parent) {
@@ -128,7 +134,9 @@ void CalendarPane::Rebuild() {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     }
     CalendarBuild build;
+    DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, &main_, [&] {
+        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Calendar);
         rows = knownView ? CalendarRowList{} : model_->rows();
         build = BuildCalendarView(rows, {}, main_.calendarDate, context, CalendarView->height(),
                                   services_.locale);
@@ -139,17 +147,69 @@ void CalendarPane::Rebuild() {
     if (!read) {
         return; // the grid keeps what it showed
     }
+    main_.dataFiles->markShown(DataFilesWatcher::Side::Calendar, files);
+    const KeptSelection kept = keepSelection();
     main_.calendarTopRow = build.calendarTopRow;
     model_->setRows(std::move(rows), build.gridRowCount);
+    restoreSelection(kept);
+}
+
+CalendarPane::KeptSelection CalendarPane::keepSelection() const {
+    KeptSelection kept;
+    for (const QModelIndex& index : CalendarView->selectionModel()->selectedRows()) {
+        if (const auto place = placeOfRow(model_->rows(), index.row() + 1)) {
+            kept.selected.push_back(*place);
+        }
+    }
+    const QModelIndex current = CalendarView->currentIndex();
+    if (current.isValid()) {
+        kept.current = placeOfRow(model_->rows(), current.row() + 1);
+        kept.currentColumn = current.column();
+    }
+    return kept;
+}
+
+void CalendarPane::restoreSelection(const KeptSelection& kept) {
+    QItemSelectionModel* selectionModel = CalendarView->selectionModel();
+    if (kept.current) {
+        if (const int gridRow = rowAtPlace(model_->rows(), *kept.current); gridRow > 0) {
+            selectionModel->setCurrentIndex(model_->index(gridRow - 1, kept.currentColumn),
+                                            QItemSelectionModel::NoUpdate);
+        }
+    }
+    QItemSelection selection;
+    for (const RowPlace& place : kept.selected) {
+        if (const int gridRow = rowAtPlace(model_->rows(), place); gridRow > 0) {
+            selection.select(model_->index(gridRow - 1, 0),
+                             model_->index(gridRow - 1, CalendarRowsModel::kColumnCount - 1));
+        }
+    }
+    selectionModel->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void CalendarPane::rebuildInPlace() {
+    const std::optional<RowPlace> top = placeOfRow(model_->rows(), CalendarView->rowAt(0) + 1);
+    const int scrolled = CalendarView->verticalScrollBar()->value();
+    Rebuild();
+    main_.LayoutPanes();
+    CalendarView->doItemsLayout();
+    if (const int gridRow = top ? rowAtPlace(model_->rows(), *top) : 0; gridRow > 0) {
+        CalendarView->scrollTo(model_->index(gridRow - 1, 0), QAbstractItemView::PositionAtTop);
+    } else {
+        CalendarView->verticalScrollBar()->setValue(scrolled);
+    }
 }
 
 void CalendarPane::ShowTopRow() {
+    // The grid lays out new rows later by itself; until then its scroll range is that of the
+    // previous view, which would stop the scroll short of the top row.
+    CalendarView->doItemsLayout();
     const int row = std::clamp(main_.calendarTopRow - 1, 0, model_->rowCount() - 1);
     CalendarView->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
 bool CalendarPane::FindInCalendar(const QString& text) {
-    const int gridRow = trevik::FindInCalendar(model_->rows(), toStored(text), services_.locale);
+    const int gridRow = trevik::FindInCalendar(model_->rows(), toStored(text));
     if (gridRow == 0) {
         return false;
     }
@@ -292,8 +352,9 @@ void CalendarPane::CalendarViewMouseDown(const QPoint& position) {
         return;
     }
     if (index.column() == 4 && row->fileMark == 'F') {
-        services_.shell.open(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
-                                                 QUrl::AssumeLocalFile));
+        main_.openLink(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
+                                           QUrl::AssumeLocalFile),
+                       fromStored(row->fileLink));
     } else if (index.column() == 5 && row->addressMark == 'A') {
         main_.addressPane->SelectContact(row->addressId);
     }

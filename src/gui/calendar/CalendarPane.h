@@ -1,10 +1,14 @@
 #pragma once
 
 #include "calendar/CalendarRows.h"
+#include "calendar/RowPlace.h"
 #include "editor/EditorSetup.h"
 #include "settings/Settings.h"
 
 #include <QObject>
+
+#include <optional>
+#include <vector>
 
 class CalendarRowsModel;
 class QMenu;
@@ -36,6 +40,8 @@ public:
     void SetUpCalendarPane();
     // Rebuilds the rows for the main window's view and date and shows them.
     void Rebuild();
+    // Rebuilds as Rebuild does and keeps the first visible row where it was.
+    void rebuildInPlace();
     // Scrolls so that the main window's calendarTopRow is the first visible row.
     void ShowTopRow();
     // Selects the first entry row whose comment starts with the text; false when none does.
@@ -61,6 +67,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The selected rows and the current one, by what they show, so that a rebuild can find
+    // them again.
+    struct KeptSelection {
+        std::vector<trevik::RowPlace> selected;
+        std::optional<trevik::RowPlace> current;
+        int currentColumn = 1;
+    };
+    KeptSelection keepSelection() const;
+    void restoreSelection(const KeptSelection& kept);
     void buildButtons(QWidget* parent);
     void buildViewMenu();
     void step(int direction);

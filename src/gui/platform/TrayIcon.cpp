@@ -1,15 +1,32 @@
 #include "platform/TrayIcon.h"
 
-#include <QSystemTrayIcon>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QGuiApplication>
 
-SystemTrayIcon::SystemTrayIcon(QObject* parent)
-    : TrayIcon(parent), icon_(new QSystemTrayIcon(this)) {
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick) {
-                    emit doubleClicked();
-                }
-            });
+bool activationRestoresWindow(QSystemTrayIcon::ActivationReason reason, bool statusNotifierTray) {
+    return reason == QSystemTrayIcon::DoubleClick ||
+           (statusNotifierTray && reason == QSystemTrayIcon::Trigger);
+}
+
+bool statusNotifierTrayInUse() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return true;
+    }
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    return bus != nullptr &&
+           bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value();
+}
+
+SystemTrayIcon::SystemTrayIcon(bool statusNotifierTray, QObject* parent)
+    : TrayIcon(parent), icon_(new QSystemTrayIcon(this)), statusNotifierTray_(statusNotifierTray) {
+    connect(icon_, &QSystemTrayIcon::activated, this, &SystemTrayIcon::iconActivated);
+}
+
+void SystemTrayIcon::iconActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (activationRestoresWindow(reason, statusNotifierTray_)) {
+        emit restoreRequested();
+    }
 }
 
 bool SystemTrayIcon::isAvailable() const {

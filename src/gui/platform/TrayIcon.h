@@ -3,9 +3,9 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QSystemTrayIcon>
 
 class QMenu;
-class QSystemTrayIcon;
 
 // The notification-area icon. The real one wraps QSystemTrayIcon; tests use a fake that
 // records what was installed and sends the clicks.
@@ -20,17 +20,32 @@ public:
     virtual void remove() = 0;
 
 signals:
-    void doubleClicked();
+    // The user clicked the icon the way that brings the window back.
+    void restoreRequested();
 };
+
+// Whether an activation of the icon brings the window back. The X11 tray reports a double
+// click (after a single click, which does nothing); a StatusNotifierItem tray (KDE Plasma and
+// most current panels) only ever reports a single activation, so there that one restores.
+bool activationRestoresWindow(QSystemTrayIcon::ActivationReason reason, bool statusNotifierTray);
+
+// Whether Qt shows the icon through the D-Bus StatusNotifierItem protocol: it does so when a
+// StatusNotifierWatcher is registered on the session bus, and always outside X11, where no
+// other tray exists. Asked once, when the icon is made, as Qt decides then too.
+bool statusNotifierTrayInUse();
 
 class SystemTrayIcon final : public TrayIcon {
     Q_OBJECT
 public:
-    explicit SystemTrayIcon(QObject* parent = nullptr);
+    explicit SystemTrayIcon(bool statusNotifierTray = statusNotifierTrayInUse(),
+                            QObject* parent = nullptr);
     bool isAvailable() const override;
     void install(const QIcon& icon, const QString& tip, QMenu* menu) override;
     void remove() override;
 
 private:
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+
     QSystemTrayIcon* icon_;
+    bool statusNotifierTray_;
 };
