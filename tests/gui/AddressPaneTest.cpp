@@ -1,3 +1,4 @@
+#include "address/AddressDeletion.h"
 #include "address/AddressPane.h"
 #include "FakeServices.h"
 #include "app/MainForm.h"
@@ -255,7 +256,7 @@ private slots:
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(topName(), QStringLiteral("Zz 040")); // though Carl came in above
 
-        DeleteContact({}, pane().contactAt(rowOf("Ann")).id);
+        DeleteAddress({}, pane().contactAt(rowOf("Ann")).id);
         QTRY_VERIFY_WITH_TIMEOUT(!listedNames().contains(QStringLiteral("Ann")), 1000);
         QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
         QCOMPARE(topName(), QStringLiteral("Zz 040"));

@@ -95,7 +95,7 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("UID")));
-        QVERIFY(ListContacts({}, "", EnglishLocale{}).empty());
+        QVERIFY(ListContacts({}, "").empty());
     }
 
     void aNewContactAndALinkedNewEntryInOneUse() {
