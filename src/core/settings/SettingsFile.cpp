@@ -67,26 +67,6 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
-// Reads what `fd` holds from its start; false (errno set) on a read error.
-bool readAll(int fd, std::string& out) {
-    out.clear();
-    char chunk[8192];
-    for (off_t at = 0;;) {
-        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        out.append(chunk, std::size_t(got));
-        at += got;
-    }
-}
-
 } // namespace
 
 std::string decodeSettingsText(std::string_view bytes) {

@@ -98,6 +98,24 @@ LockedFile openLocked(const std::filesystem::path& path, LockAccess access) {
     }
 }
 
+bool readAll(int fd, std::string& out) {
+    char chunk[8192];
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        out.append(chunk, std::size_t(got));
+        at += got;
+    }
+}
+
 bool writeAllAt(int fd, const void* data, std::size_t size, long long offset) {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {

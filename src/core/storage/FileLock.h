@@ -37,6 +37,9 @@ LockedFile openLocked(const std::filesystem::path& path, LockAccess access);
 // Writes all of `size` bytes at `offset`; false on any error (errno tells which).
 bool writeAllAt(int fd, const void* data, std::size_t size, long long offset);
 
+// Everything `fd` holds from its start, appended to `out`; false (errno set) on a read error.
+bool readAll(int fd, std::string& out);
+
 // The text of errno, for messages.
 std::string systemReason(int error);
 

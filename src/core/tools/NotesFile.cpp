@@ -17,25 +17,6 @@ struct ClosesOnExit {
     ~ClosesOnExit() { ::close(fd); }
 };
 
-// The whole of `fd`; false (errno set) on a read error.
-bool readAll(int fd, std::string& out) {
-    char chunk[8192];
-    for (off_t at = 0;;) {
-        const ssize_t got = ::pread(fd, chunk, sizeof chunk, at);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            return false;
-        }
-        if (got == 0) {
-            return true;
-        }
-        out.append(chunk, std::size_t(got));
-        at += got;
-    }
-}
-
 } // namespace
 
 std::string LoadNotes(const std::filesystem::path& dir) {
