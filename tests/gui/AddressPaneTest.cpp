@@ -1,6 +1,6 @@
-#include "address/AddressDeletion.h"
 #include "address/AddressPane.h"
 #include "FakeServices.h"
+#include "address/AddressDeletion.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
 #include "editor/AddNewForm.h"
@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
@@ -504,6 +505,33 @@ private slots:
         action("MainAddrList")->trigger();
         QVERIFY(!pane().fullViewShown());
         QVERIFY(pane().AddressView->isVisible());
+    }
+
+    void theFullViewShowsLongTextsWhole() {
+        Contact zoe;
+        zoe.name = "Zoe";
+        zoe.address = "Flat 4\r\n12 Long Road\r\nSouthtown\r\nAB1 2CD";
+        zoe.misc = "one\r\ntwo\r\nthree\r\nfour\r\nfive";
+        AddContact({}, zoe, env->clock, 1);
+        open();
+        form->resize(710, 417);
+        form->show();
+        form->FindEdit->setText(QStringLiteral("Zoe"));
+        action("MainAddrFull")->trigger();
+        QTest::qWait(50);
+        auto* card = pane().AddressFull->findChild<QScrollArea*>(QStringLiteral("AddressCard"));
+        QVERIFY(card != nullptr);
+        for (QLabel* value : {pane().fullValues[7], pane().fullValues[8]}) {
+            QVERIFY(value->text().count(QLatin1Char('\n')) >= 3);
+            // The label has the room its lines need; what the pane cannot show, the card scrolls
+            // to.
+            QVERIFY2(value->height() >= value->sizeHint().height() &&
+                         value->width() >= value->sizeHint().width(),
+                     qPrintable(value->objectName()));
+            card->ensureWidgetVisible(value);
+            const QRect shown(value->mapTo(card->viewport(), QPoint(0, 0)), value->size());
+            QVERIFY(card->viewport()->rect().intersects(shown));
+        }
     }
 
     void aTypedLetterInTheListStartsTheFindBox() {

@@ -14,8 +14,8 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QDrag>
-#include <QFormLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -76,7 +77,16 @@ void AddressPane::buildFullView(QWidget* parent) {
     AddressFull->setContextMenuPolicy(Qt::DefaultContextMenu);
     AddressFull->installEventFilter(this);
     auto* layout = new QVBoxLayout(AddressFull);
-    auto* form = new QFormLayout;
+    // The card scrolls, so a long address or note can be read to its last line.
+    auto* scroller = new QScrollArea(AddressFull);
+    scroller->setObjectName(QStringLiteral("AddressCard"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* card = new QWidget(scroller);
+    auto* cardLayout = new QVBoxLayout(card);
+    cardLayout->setContentsMargins(0, 0, 0, 0);
+    auto* form = new QGridLayout;
+    form->setColumnStretch(1, 1);
     const std::array<std::pair<const char*, const char*>, 9> fields = {{{"Name", "Name:"},
                                                                         {"Home", "Home:"},
                                                                         {"Work", "Work:"},
@@ -87,20 +97,24 @@ void AddressPane::buildFullView(QWidget* parent) {
                                                                         {"Addr", "Address:"},
                                                                         {"misc", "Misc:"}}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        auto* caption = new QLabel(QString::fromLatin1(fields[i].second), AddressFull);
-        auto* value = new QLabel(AddressFull);
+        auto* caption = new QLabel(QString::fromLatin1(fields[i].second), card);
+        auto* value = new QLabel(card);
         value->setObjectName(QString::fromLatin1(fields[i].first));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         // A right click anywhere on the card opens the pane's menu, not the label's own.
         value->setContextMenuPolicy(Qt::NoContextMenu);
-        value->setWordWrap(true);
+        // Unwrapped: every line keeps its own, and the card scrolls either way to show it all.
+        value->setWordWrap(false);
         value->setAccessibleName(caption->text().chopped(1));
         caption->setBuddy(value);
-        form->addRow(caption, value);
+        form->addWidget(caption, int(i), 0, Qt::AlignTop);
+        form->addWidget(value, int(i), 1);
         fullValues[i] = value;
     }
-    layout->addLayout(form);
-    layout->addStretch();
+    cardLayout->addLayout(form);
+    cardLayout->addStretch();
+    scroller->setWidget(card);
+    layout->addWidget(scroller, 1);
     auto* steps = new QHBoxLayout;
     AddrPrev = new QPushButton(QStringLiteral("&Previous"), AddressFull);
     AddrPrev->setObjectName(QStringLiteral("AddrPrev"));
@@ -168,9 +182,16 @@ bool AddressPane::RefillAddressList(const QString& filter) {
 
 void AddressPane::ShowAddressFull(int row) {
     for (std::size_t i = 0; i < fullValues.size(); ++i) {
-        fullValues[i]->setText(
-            row < 0 ? QString() : fromStored(AddressColumnText(model_->contact(row), int(i))));
+        // Memos hold CR LF line breaks; a label breaks lines at LF alone.
+        fullValues[i]->setText(row < 0
+                                   ? QString()
+                                   : fromStored(AddressColumnText(model_->contact(row), int(i)))
+                                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
+    // The card's rows follow the new texts, also while the card is hidden.
+    QWidget* card = AddressFull->findChild<QScrollArea*>()->widget();
+    card->layout()->invalidate();
+    card->adjustSize();
 }
 
 void AddressPane::ApplyAddressColumns() {
