@@ -1,6 +1,6 @@
-#include "address/AddressDeletion.h"
 #include "address/AddressPane.h"
 #include "FakeServices.h"
+#include "address/AddressDeletion.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
 #include "editor/AddNewForm.h"
@@ -117,7 +117,7 @@ private slots:
 
         QTest::keyClicks(form->FindEdit, "mar");
         QCOMPARE(listedNames(), sortedByLocale({"Mary", "martin", "MARGIT"}));
-        QCOMPARE(form->findState.address, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.address, FindMatch::Match);
         QVERIFY(pane().AddrEdit->font().bold());
         QVERIFY(!pane().AddrNew->font().bold());
         // The first match in file order is selected and shown in the full view.
@@ -126,7 +126,7 @@ private slots:
 
         QTest::keyClicks(form->FindEdit, "z");
         QVERIFY(listedNames().isEmpty());
-        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.address, FindMatch::NoMatch);
         QVERIFY(pane().AddrNew->font().bold());
         QCOMPARE(pane().fullValues[0]->text(), QString());
     }
@@ -158,15 +158,15 @@ private slots:
         for (const char* typed : {"i", "I"}) {
             form->FindEdit->setText(QString::fromLatin1(typed));
             QCOMPARE(listedNames(), sortedByLocale({"Ida", "ivan"}));
-            QCOMPARE(form->findState.address, FindMatch::Match);
-            QCOMPARE(form->findState.calendar, FindMatch::Match);
+            QCOMPARE(form->viewState().findState.address, FindMatch::Match);
+            QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
         }
         form->FindEdit->setText(QStringLiteral("é"));
         QCOMPARE(listedNames(), QStringList{QStringLiteral("Élodie")});
         form->FindEdit->setText(QStringLiteral("ŠI"));
         QCOMPARE(listedNames(), QStringList{QStringLiteral("Šime")});
         form->FindEdit->setText(QStringLiteral("INV"));
-        QCOMPARE(form->findState.calendar, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
     }
 
     void escapeEmptiesTheFindBox() {
@@ -176,7 +176,7 @@ private slots:
         QTest::keyClick(form->FindEdit, Qt::Key_Escape);
         QCOMPARE(form->FindEdit->text(), QString());
         QCOMPARE(listedNames().size(), 5);
-        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.address, FindMatch::NoMatch);
     }
 
     void aColumnClickKeepsItsSortOverRefills() {
@@ -188,7 +188,7 @@ private slots:
         QHeaderView* header = pane().AddressView->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(3) + 5, 5));
-        QCOMPARE(form->sortColumn, 3);
+        QCOMPARE(form->viewState().sortColumn, 3);
         QCOMPARE(listedNames().mid(5), (QStringList{"Zed", "Abe"}));
         QTest::keyClicks(form->FindEdit, "a");
         QCOMPARE(listedNames(), (QStringList{"Ann", "Abe"}));
@@ -320,7 +320,7 @@ private slots:
         addContact("Secure", "", "https://secure.example.org");
         open();
         focusAddressList();
-        QCOMPARE(form->activePane, Pane::Address);
+        QCOMPARE(form->viewState().activePane, Pane::Address);
         selectRow(rowOf("Web Person"));
         action("MainEmail")->trigger();
         action("MainWWW")->trigger();
@@ -396,7 +396,7 @@ private slots:
     void commandsGoToThePaneThatLastHadTheFocus() {
         addContact("Web Person", "web@example.org", "abc");
         open();
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
         selectRow(rowOf("Ann"));
         action("MainEmail")->trigger();
         action("MainDelete")->trigger(); // the calendar has no selected entry
@@ -413,7 +413,7 @@ private slots:
 
         QFocusEvent in(QEvent::FocusIn);
         QApplication::sendEvent(form->calendarPane->CalendarView, &in);
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
         action("MainDelete")->trigger();
         QCOMPARE(listedNames().size(), 5);
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
@@ -427,12 +427,12 @@ private slots:
         form->calendarPane->CalendarView->selectRow(1);
         action("MainAddrFull")->trigger();
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
 
         QLabel* card = pane().fullValues[0];
         QTest::mousePress(card, Qt::RightButton);
         QTest::mouseRelease(card, Qt::RightButton);
-        QCOMPARE(form->activePane, Pane::Address);
+        QCOMPARE(form->viewState().activePane, Pane::Address);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
                                card->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(card, &menu);
@@ -443,9 +443,10 @@ private slots:
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete Ann?"));
 
         const auto clickTurns = [&](QWidget* widget, Pane expected) {
-            form->activePane = expected == Pane::Address ? Pane::Calendar : Pane::Address;
+            form->viewState().activePane =
+                expected == Pane::Address ? Pane::Calendar : Pane::Address;
             QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
-            return form->activePane == expected;
+            return form->viewState().activePane == expected;
         };
         QTableView* grid = form->calendarPane->CalendarView;
         QVERIFY(clickTurns(grid->horizontalHeader()->viewport(), Pane::Calendar));

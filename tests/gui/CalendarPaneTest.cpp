@@ -107,7 +107,7 @@ private slots:
     void startsOnTodaysDayViewWithStoredColumnWidths() {
         addEntry("today's entry", dayOf(2026, 12, 7));
         open();
-        QCOMPARE(form->calendarViewCode, 101);
+        QCOMPARE(form->viewState().calendarViewCode, 101);
         QCOMPARE(pane().rows().at(1)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
         QCOMPARE(comments(), QStringList{"today's entry"});
@@ -120,15 +120,15 @@ private slots:
         addEntry("january", dayOf(2026, 1, 10));
         addEntry("february", dayOf(2026, 2, 10));
         open();
-        form->calendarDate = dayOf(2026, 1, 31);
+        form->viewState().calendarDate = dayOf(2026, 1, 31);
         action("MainCalMonth")->trigger();
-        QCOMPARE(form->calendarViewCode, 103);
+        QCOMPARE(form->viewState().calendarViewCode, 103);
         QCOMPARE(comments(), QStringList{"january"});
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 2, 28));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 2, 28));
         QCOMPARE(comments(), QStringList{"february"});
         pane().CalLeftClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 1, 28));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 1, 28));
         QCOMPARE(comments(), QStringList{"january"});
     }
 
@@ -138,20 +138,20 @@ private slots:
         addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
         addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
         open();
-        QCOMPARE(form->calendarViewCode, 106);
+        QCOMPARE(form->viewState().calendarViewCode, 106);
         action("MainCalMonth")->trigger();
-        QVERIFY(form->calendarTopRow > 1);
-        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+        QVERIFY(form->viewState().calendarTopRow > 1);
+        QCOMPARE(pane().rows().at(form->viewState().calendarTopRow)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
-        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->viewState().calendarTopRow);
 
         form.reset();
         open();
         action("MainCalYear")->trigger();
-        QVERIFY(form->calendarTopRow > 300);
-        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+        QVERIFY(form->viewState().calendarTopRow > 300);
+        QCOMPARE(pane().rows().at(form->viewState().calendarTopRow)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
-        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->viewState().calendarTopRow);
     }
 
     // Another program's append (in place) and delete (a new file renamed over the old) show
@@ -233,24 +233,24 @@ private slots:
     void theToDoAndAnniversaryViewsDoNotMove() {
         addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
         open();
-        const DayNumber before = form->calendarDate;
+        const DayNumber before = form->viewState().calendarDate;
         form->findChild<QAction*>(QStringLiteral("CalAnniversaires"))->trigger();
-        QCOMPARE(form->calendarViewCode, 106);
+        QCOMPARE(form->viewState().calendarViewCode, 106);
         QCOMPARE(comments(), QStringList{"birthday"});
         const CalendarRowList rows = pane().rows();
         pane().CalLeftClick();
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, before);
+        QCOMPARE(form->viewState().calendarDate, before);
         QCOMPARE(pane().rows(), rows);
-        form->calendarDate = dayOf(2020, 1, 1);
+        form->viewState().calendarDate = dayOf(2020, 1, 1);
         pane().TodayClick(); // sets the date, leaves the rows
-        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 12, 7));
         QCOMPARE(pane().rows(), rows);
 
         form->findChild<QAction*>(QStringLiteral("CalToDo"))->trigger();
-        QCOMPARE(form->calendarViewCode, 105);
+        QCOMPARE(form->viewState().calendarViewCode, 105);
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 12, 7));
     }
 
     void findingAnEntryMakesEditTheDefault() {
@@ -258,12 +258,12 @@ private slots:
         open();
         QVERIFY(pane().CalNew->font().bold());
         QTest::keyClicks(form->FindEdit, "dEN");
-        QCOMPARE(form->findState.calendar, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
         QVERIFY(pane().CalEdit->font().bold());
         QVERIFY(!pane().CalNew->font().bold());
         QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
         QTest::keyClicks(form->FindEdit, "x");
-        QCOMPARE(form->findState.calendar, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::NoMatch);
         QVERIFY(pane().CalNew->font().bold());
     }
 
@@ -356,7 +356,7 @@ private slots:
         QApplication::sendEvent(viewport, &drop);
         QCOMPARE(loadedName, QStringLiteral("Ann"));
         QVERIFY(linked);
-        QCOMPARE(form->findState.address, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.address, FindMatch::Match);
 
         QMimeData text;
         text.setText(QStringLiteral("not a contact"));
