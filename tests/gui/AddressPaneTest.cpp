@@ -1,4 +1,5 @@
 #include "address/AddressPane.h"
+#include "FakePaneHost.h"
 #include "FakeServices.h"
 #include "address/AddressDeletion.h"
 #include "app/MainForm.h"
@@ -36,6 +37,8 @@ class AddressPaneTest : public QObject {
 private:
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<FakePaneHost> host;
+    AddressPane* alone = nullptr;
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
@@ -56,7 +59,23 @@ private:
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
 
-    AddressPane& pane() { return *form->addressPane; }
+    // The pane alone, in a fake window that refills it after a change as the window does.
+    void openAlone() {
+        host = std::make_unique<FakePaneHost>();
+        host->view.activePane = Pane::Address;
+        alone = new AddressPane(*host, env->services, &host->window, new QWidget(&host->window));
+        host->onRefresh = [this](Change what) {
+            if (has(what, Change::Contacts)) {
+                alone->RefillAddressList(host->find);
+                alone->SortBy(host->view.sortColumn);
+            }
+        };
+        alone->ApplyAddressColumns();
+        alone->AddressView->resize(500, 300);
+        host->window.show();
+    }
+
+    AddressPane& pane() { return form ? *form->addressPane : *alone; }
 
     // The names in the order the locale's comparison gives them.
     QStringList sortedByLocale(QStringList names) {
@@ -105,6 +124,8 @@ private slots:
 
     void cleanup() {
         form.reset();
+        host.reset();
+        alone = nullptr;
         env.reset();
     }
 
@@ -273,7 +294,7 @@ private slots:
     }
 
     void deleteAsksAndRemovesOnlyTheFocusedContact() {
-        open();
+        openAlone();
         selectRow(rowOf("Ann"));
         selectRow(rowOf("bob"), QItemSelectionModel::Select); // focused
         env->messages.answers = {MessageResult::Cancel};
@@ -293,7 +314,7 @@ private slots:
     }
 
     void deleteWithoutAFocusedContactSaysSo() {
-        open();
+        openAlone();
         pane().AddressView->setCurrentIndex({});
         pane().AddrDeleteClick();
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
@@ -306,13 +327,57 @@ private slots:
         entry.comment = "Lunch";
         entry.addressLink = 4; // Ann
         const std::int32_t lunch = AddEntry({}, entry, env->clock, 1).id;
-        open();
+        openAlone();
         selectRow(rowOf("Ann"));
         QCOMPARE(pane().focusedContact()->name, std::string("Ann"));
         pane().AddrDeleteClick();
         QCOMPARE(env->messages.shown.size(), std::size_t(1)); // no question about the links
         QCOMPARE(LoadEntry({}, lunch)->addressLink, -1);
         QCOMPARE(LoadEntry({}, lunch)->comment, std::string("Lunch"));
+        // The grid shows the entry's link mark: it is built again with the list.
+        QCOMPARE(host->refreshes.back(), Change::Calendar | Change::Contacts);
+
+        env->messages.answers = {MessageResult::Ok};
+        selectRow(rowOf("bob"));
+        pane().AddrDeleteClick();
+        QCOMPARE(host->refreshes.back(), Change::Contacts);
+    }
+
+    // What lies outside the list (the find box, the editor, the shared menu, the window) the
+    // pane asks of its host.
+    void theListAsksItsHostForWhatLiesOutsideIt() {
+        openAlone();
+        QCOMPARE(listedNames(), sortedByLocale({"Mary", "bob", "martin", "Ann", "MARGIT"}));
+        focusAddressList();
+        QTest::keyClick(pane().AddressView, Qt::Key_B);
+        QCOMPARE(host->find, QStringLiteral("B"));
+        QCOMPARE(host->findFocused, 1);
+        QTest::keyClick(pane().AddressView, Qt::Key_Escape);
+        QCOMPARE(host->findFocused, 2);
+
+        selectRow(rowOf("bob"));
+        pane().AddrEdit->click();
+        pane().AddrNew->click();
+        QCOMPARE(host->editors.size(), std::size_t(2));
+        QCOMPARE(host->editors[0].mode, kEditContactMode);
+        QCOMPARE(host->editors[0].findState.address, FindMatch::Match);
+        QCOMPARE(host->editors[1].mode, kNewContactMode);
+        QCOMPARE(host->editors[1].findState.address, FindMatch::NoMatch);
+
+        QWidget* viewport = pane().AddressView->viewport();
+        const QPoint global = viewport->mapToGlobal(QPoint(10, 10));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), global);
+        QApplication::sendEvent(viewport, &click);
+        QCOMPARE(host->menus.size(), std::size_t(1));
+        QCOMPARE(host->menus[0].pane, Pane::Address);
+        QCOMPARE(host->menus[0].globalPos, global);
+
+        pane().AddrViewClick();
+        QCOMPARE(host->broughtToFront, 1);
+        pane().AddrViewMenu->close();
+
+        pane().AddressViewColumnClick(3);
+        QCOMPARE(host->view.sortColumn, 3);
     }
 
     void emailAndWebGoToTheShell() {
@@ -489,9 +554,9 @@ private slots:
     }
 
     void fullViewStepsThroughTheList() {
-        open();
+        openAlone();
         pane().AddressView->clearSelection();
-        action("MainAddrFull")->trigger();
+        pane().AddrFullClick();
         QVERIFY(pane().fullViewShown());
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
         pane().AddressView->clearSelection();
@@ -502,7 +567,7 @@ private slots:
         QCOMPARE(pane().fullValues[0]->text(), listedNames().last());
         pane().AddrNextClick(); // wraps to the first
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
-        action("MainAddrList")->trigger();
+        pane().AddrListClick();
         QVERIFY(!pane().fullViewShown());
         QVERIFY(pane().AddressView->isVisible());
     }
