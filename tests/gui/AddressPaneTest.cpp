@@ -1,4 +1,5 @@
 #include "address/AddressPane.h"
+#include "FakePaneHost.h"
 #include "FakeServices.h"
 #include "address/AddressDeletion.h"
 #include "app/MainForm.h"
@@ -37,6 +38,8 @@ class AddressPaneTest : public QObject {
 private:
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<FakePaneHost> host;
+    AddressPane* alone = nullptr;
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
@@ -57,7 +60,23 @@ private:
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
 
-    AddressPane& pane() { return *form->addressPane; }
+    // The pane alone, in a fake window that refills it after a change as the window does.
+    void openAlone() {
+        host = std::make_unique<FakePaneHost>();
+        host->view.activePane = Pane::Address;
+        alone = new AddressPane(*host, env->services, &host->window, new QWidget(&host->window));
+        host->onRefresh = [this](Change what) {
+            if (has(what, Change::Contacts)) {
+                alone->RefillAddressList(host->find);
+                alone->SortBy(host->view.sortColumn);
+            }
+        };
+        alone->ApplyAddressColumns();
+        alone->AddressView->resize(500, 300);
+        host->window.show();
+    }
+
+    AddressPane& pane() { return form ? *form->addressPane : *alone; }
 
     // The names in the order the locale's comparison gives them.
     QStringList sortedByLocale(QStringList names) {
@@ -106,6 +125,8 @@ private slots:
 
     void cleanup() {
         form.reset();
+        host.reset();
+        alone = nullptr;
         env.reset();
     }
 
@@ -118,7 +139,7 @@ private slots:
 
         QTest::keyClicks(form->FindEdit, "mar");
         QCOMPARE(listedNames(), sortedByLocale({"Mary", "martin", "MARGIT"}));
-        QCOMPARE(form->findState.address, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.address, FindMatch::Match);
         QVERIFY(pane().AddrEdit->font().bold());
         QVERIFY(!pane().AddrNew->font().bold());
         // The first match in file order is selected and shown in the full view.
@@ -127,7 +148,7 @@ private slots:
 
         QTest::keyClicks(form->FindEdit, "z");
         QVERIFY(listedNames().isEmpty());
-        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.address, FindMatch::NoMatch);
         QVERIFY(pane().AddrNew->font().bold());
         QCOMPARE(pane().fullValues[0]->text(), QString());
     }
@@ -159,15 +180,15 @@ private slots:
         for (const char* typed : {"i", "I"}) {
             form->FindEdit->setText(QString::fromLatin1(typed));
             QCOMPARE(listedNames(), sortedByLocale({"Ida", "ivan"}));
-            QCOMPARE(form->findState.address, FindMatch::Match);
-            QCOMPARE(form->findState.calendar, FindMatch::Match);
+            QCOMPARE(form->viewState().findState.address, FindMatch::Match);
+            QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
         }
         form->FindEdit->setText(QStringLiteral("é"));
         QCOMPARE(listedNames(), QStringList{QStringLiteral("Élodie")});
         form->FindEdit->setText(QStringLiteral("ŠI"));
         QCOMPARE(listedNames(), QStringList{QStringLiteral("Šime")});
         form->FindEdit->setText(QStringLiteral("INV"));
-        QCOMPARE(form->findState.calendar, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
     }
 
     void escapeEmptiesTheFindBox() {
@@ -177,7 +198,7 @@ private slots:
         QTest::keyClick(form->FindEdit, Qt::Key_Escape);
         QCOMPARE(form->FindEdit->text(), QString());
         QCOMPARE(listedNames().size(), 5);
-        QCOMPARE(form->findState.address, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.address, FindMatch::NoMatch);
     }
 
     void aColumnClickKeepsItsSortOverRefills() {
@@ -189,7 +210,7 @@ private slots:
         QHeaderView* header = pane().AddressView->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(3) + 5, 5));
-        QCOMPARE(form->sortColumn, 3);
+        QCOMPARE(form->viewState().sortColumn, 3);
         QCOMPARE(listedNames().mid(5), (QStringList{"Zed", "Abe"}));
         QTest::keyClicks(form->FindEdit, "a");
         QCOMPARE(listedNames(), (QStringList{"Ann", "Abe"}));
@@ -274,7 +295,7 @@ private slots:
     }
 
     void deleteAsksAndRemovesOnlyTheFocusedContact() {
-        open();
+        openAlone();
         selectRow(rowOf("Ann"));
         selectRow(rowOf("bob"), QItemSelectionModel::Select); // focused
         env->messages.answers = {MessageResult::Cancel};
@@ -294,7 +315,7 @@ private slots:
     }
 
     void deleteWithoutAFocusedContactSaysSo() {
-        open();
+        openAlone();
         pane().AddressView->setCurrentIndex({});
         pane().AddrDeleteClick();
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
@@ -307,13 +328,57 @@ private slots:
         entry.comment = "Lunch";
         entry.addressLink = 4; // Ann
         const std::int32_t lunch = AddEntry({}, entry, env->clock, 1).id;
-        open();
+        openAlone();
         selectRow(rowOf("Ann"));
         QCOMPARE(pane().focusedContact()->name, std::string("Ann"));
         pane().AddrDeleteClick();
         QCOMPARE(env->messages.shown.size(), std::size_t(1)); // no question about the links
         QCOMPARE(LoadEntry({}, lunch)->addressLink, -1);
         QCOMPARE(LoadEntry({}, lunch)->comment, std::string("Lunch"));
+        // The grid shows the entry's link mark: it is built again with the list.
+        QCOMPARE(host->refreshes.back(), Change::Calendar | Change::Contacts);
+
+        env->messages.answers = {MessageResult::Ok};
+        selectRow(rowOf("bob"));
+        pane().AddrDeleteClick();
+        QCOMPARE(host->refreshes.back(), Change::Contacts);
+    }
+
+    // What lies outside the list (the find box, the editor, the shared menu, the window) the
+    // pane asks of its host.
+    void theListAsksItsHostForWhatLiesOutsideIt() {
+        openAlone();
+        QCOMPARE(listedNames(), sortedByLocale({"Mary", "bob", "martin", "Ann", "MARGIT"}));
+        focusAddressList();
+        QTest::keyClick(pane().AddressView, Qt::Key_B);
+        QCOMPARE(host->find, QStringLiteral("B"));
+        QCOMPARE(host->findFocused, 1);
+        QTest::keyClick(pane().AddressView, Qt::Key_Escape);
+        QCOMPARE(host->findFocused, 2);
+
+        selectRow(rowOf("bob"));
+        pane().AddrEdit->click();
+        pane().AddrNew->click();
+        QCOMPARE(host->editors.size(), std::size_t(2));
+        QCOMPARE(host->editors[0].mode, kEditContactMode);
+        QCOMPARE(host->editors[0].findState.address, FindMatch::Match);
+        QCOMPARE(host->editors[1].mode, kNewContactMode);
+        QCOMPARE(host->editors[1].findState.address, FindMatch::NoMatch);
+
+        QWidget* viewport = pane().AddressView->viewport();
+        const QPoint global = viewport->mapToGlobal(QPoint(10, 10));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(10, 10), global);
+        QApplication::sendEvent(viewport, &click);
+        QCOMPARE(host->menus.size(), std::size_t(1));
+        QCOMPARE(host->menus[0].pane, Pane::Address);
+        QCOMPARE(host->menus[0].globalPos, global);
+
+        pane().AddrViewClick();
+        QCOMPARE(host->broughtToFront, 1);
+        pane().AddrViewMenu->close();
+
+        pane().AddressViewColumnClick(3);
+        QCOMPARE(host->view.sortColumn, 3);
     }
 
     void emailAndWebGoToTheShell() {
@@ -321,7 +386,7 @@ private slots:
         addContact("Secure", "", "https://secure.example.org");
         open();
         focusAddressList();
-        QCOMPARE(form->activePane, Pane::Address);
+        QCOMPARE(form->viewState().activePane, Pane::Address);
         selectRow(rowOf("Web Person"));
         action("MainEmail")->trigger();
         action("MainWWW")->trigger();
@@ -397,7 +462,7 @@ private slots:
     void commandsGoToThePaneThatLastHadTheFocus() {
         addContact("Web Person", "web@example.org", "abc");
         open();
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
         selectRow(rowOf("Ann"));
         action("MainEmail")->trigger();
         action("MainDelete")->trigger(); // the calendar has no selected entry
@@ -414,7 +479,7 @@ private slots:
 
         QFocusEvent in(QEvent::FocusIn);
         QApplication::sendEvent(form->calendarPane->CalendarView, &in);
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
         action("MainDelete")->trigger();
         QCOMPARE(listedNames().size(), 5);
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
@@ -428,12 +493,12 @@ private slots:
         form->calendarPane->CalendarView->selectRow(1);
         action("MainAddrFull")->trigger();
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
-        QCOMPARE(form->activePane, Pane::Calendar);
+        QCOMPARE(form->viewState().activePane, Pane::Calendar);
 
         QLabel* card = pane().fullValues[0];
         QTest::mousePress(card, Qt::RightButton);
         QTest::mouseRelease(card, Qt::RightButton);
-        QCOMPARE(form->activePane, Pane::Address);
+        QCOMPARE(form->viewState().activePane, Pane::Address);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2),
                                card->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(card, &menu);
@@ -444,9 +509,10 @@ private slots:
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete Ann?"));
 
         const auto clickTurns = [&](QWidget* widget, Pane expected) {
-            form->activePane = expected == Pane::Address ? Pane::Calendar : Pane::Address;
+            form->viewState().activePane =
+                expected == Pane::Address ? Pane::Calendar : Pane::Address;
             QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
-            return form->activePane == expected;
+            return form->viewState().activePane == expected;
         };
         QTableView* grid = form->calendarPane->CalendarView;
         QVERIFY(clickTurns(grid->horizontalHeader()->viewport(), Pane::Calendar));
@@ -489,9 +555,9 @@ private slots:
     }
 
     void fullViewStepsThroughTheList() {
-        open();
+        openAlone();
         pane().AddressView->clearSelection();
-        action("MainAddrFull")->trigger();
+        pane().AddrFullClick();
         QVERIFY(pane().fullViewShown());
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
         pane().AddressView->clearSelection();
@@ -502,7 +568,7 @@ private slots:
         QCOMPARE(pane().fullValues[0]->text(), listedNames().last());
         pane().AddrNextClick(); // wraps to the first
         QCOMPARE(pane().fullValues[0]->text(), QStringLiteral("Ann"));
-        action("MainAddrList")->trigger();
+        pane().AddrListClick();
         QVERIFY(!pane().fullViewShown());
         QVERIFY(pane().AddressView->isVisible());
     }

@@ -1,4 +1,5 @@
 #include "calendar/CalendarPane.h"
+#include "FakePaneHost.h"
 #include "FakeServices.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
@@ -6,6 +7,7 @@
 #include "calendar/DateForm.h"
 #include "calendar/TimeForm.h"
 #include "calendar/TypeForm.h"
+#include "common/Clock.h"
 #include "editor/AddNewForm.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +40,8 @@ class CalendarPaneTest : public QObject {
 private:
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<TMainForm> form;
+    std::unique_ptr<FakePaneHost> host;
+    CalendarPane* alone = nullptr;
 
     static DayNumber dayOf(int y, int m, int d) { return dayNumberFromCivil({y, m, d}); }
 
@@ -56,7 +61,24 @@ private:
         form->resize(900, 600);
     }
 
-    CalendarPane& pane() { return *form->calendarPane; }
+    // The pane alone, in a fake window that builds the grid again after a change as the
+    // window does.
+    void openAlone() {
+        host = std::make_unique<FakePaneHost>();
+        host->view.calendarDate = today(env->services.clock);
+        alone = new CalendarPane(*host, env->services, &host->window, new QWidget(&host->window));
+        alone->CalendarView->resize(600, 400);
+        host->onRefresh = [this](Change what) {
+            if (has(what, Change::Calendar)) {
+                alone->Rebuild();
+                alone->ShowTopRow();
+            }
+        };
+        alone->SetUpCalendarPane();
+        host->window.show();
+    }
+
+    CalendarPane& pane() { return form ? *form->calendarPane : *alone; }
 
     QStringList comments() {
         QStringList out;
@@ -101,13 +123,15 @@ private slots:
 
     void cleanup() {
         form.reset();
+        host.reset();
+        alone = nullptr;
         env.reset();
     }
 
     void startsOnTodaysDayViewWithStoredColumnWidths() {
         addEntry("today's entry", dayOf(2026, 12, 7));
-        open();
-        QCOMPARE(form->calendarViewCode, 101);
+        openAlone();
+        QCOMPARE(host->view.calendarViewCode, 101);
         QCOMPARE(pane().rows().at(1)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
         QCOMPARE(comments(), QStringList{"today's entry"});
@@ -120,15 +144,15 @@ private slots:
         addEntry("january", dayOf(2026, 1, 10));
         addEntry("february", dayOf(2026, 2, 10));
         open();
-        form->calendarDate = dayOf(2026, 1, 31);
+        form->viewState().calendarDate = dayOf(2026, 1, 31);
         action("MainCalMonth")->trigger();
-        QCOMPARE(form->calendarViewCode, 103);
+        QCOMPARE(form->viewState().calendarViewCode, 103);
         QCOMPARE(comments(), QStringList{"january"});
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 2, 28));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 2, 28));
         QCOMPARE(comments(), QStringList{"february"});
         pane().CalLeftClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 1, 28));
+        QCOMPARE(form->viewState().calendarDate, dayOf(2026, 1, 28));
         QCOMPARE(comments(), QStringList{"january"});
     }
 
@@ -138,20 +162,20 @@ private slots:
         addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
         addEntry("walk", dayOf(2026, 1, 1), -1, "", kRepeatDaily);
         open();
-        QCOMPARE(form->calendarViewCode, 106);
+        QCOMPARE(form->viewState().calendarViewCode, 106);
         action("MainCalMonth")->trigger();
-        QVERIFY(form->calendarTopRow > 1);
-        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+        QVERIFY(form->viewState().calendarTopRow > 1);
+        QCOMPARE(pane().rows().at(form->viewState().calendarTopRow)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
-        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->viewState().calendarTopRow);
 
         form.reset();
         open();
         action("MainCalYear")->trigger();
-        QVERIFY(form->calendarTopRow > 300);
-        QCOMPARE(pane().rows().at(form->calendarTopRow)->dayText,
+        QVERIFY(form->viewState().calendarTopRow > 300);
+        QCOMPARE(pane().rows().at(form->viewState().calendarTopRow)->dayText,
                  DayHeaderText(dayOf(2026, 12, 7), env->services.locale));
-        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->calendarTopRow);
+        QCOMPARE(pane().CalendarView->rowAt(0) + 1, form->viewState().calendarTopRow);
     }
 
     // Another program's append (in place) and delete (a new file renamed over the old) show
@@ -232,25 +256,25 @@ private slots:
 
     void theToDoAndAnniversaryViewsDoNotMove() {
         addEntry("birthday", dayOf(1990, 12, 9), -1, "", kRepeatYearly);
-        open();
-        const DayNumber before = form->calendarDate;
-        form->findChild<QAction*>(QStringLiteral("CalAnniversaires"))->trigger();
-        QCOMPARE(form->calendarViewCode, 106);
+        openAlone();
+        const DayNumber before = host->view.calendarDate;
+        host->window.findChild<QAction*>(QStringLiteral("CalAnniversaires"))->trigger();
+        QCOMPARE(host->view.calendarViewCode, 106);
         QCOMPARE(comments(), QStringList{"birthday"});
         const CalendarRowList rows = pane().rows();
         pane().CalLeftClick();
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, before);
+        QCOMPARE(host->view.calendarDate, before);
         QCOMPARE(pane().rows(), rows);
-        form->calendarDate = dayOf(2020, 1, 1);
+        host->view.calendarDate = dayOf(2020, 1, 1);
         pane().TodayClick(); // sets the date, leaves the rows
-        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+        QCOMPARE(host->view.calendarDate, dayOf(2026, 12, 7));
         QCOMPARE(pane().rows(), rows);
 
-        form->findChild<QAction*>(QStringLiteral("CalToDo"))->trigger();
-        QCOMPARE(form->calendarViewCode, 105);
+        host->window.findChild<QAction*>(QStringLiteral("CalToDo"))->trigger();
+        QCOMPARE(host->view.calendarViewCode, 105);
         pane().CalRightClick();
-        QCOMPARE(form->calendarDate, dayOf(2026, 12, 7));
+        QCOMPARE(host->view.calendarDate, dayOf(2026, 12, 7));
     }
 
     void findingAnEntryMakesEditTheDefault() {
@@ -258,18 +282,18 @@ private slots:
         open();
         QVERIFY(pane().CalNew->font().bold());
         QTest::keyClicks(form->FindEdit, "dEN");
-        QCOMPARE(form->findState.calendar, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::Match);
         QVERIFY(pane().CalEdit->font().bold());
         QVERIFY(!pane().CalNew->font().bold());
         QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
         QTest::keyClicks(form->FindEdit, "x");
-        QCOMPARE(form->findState.calendar, FindMatch::NoMatch);
+        QCOMPARE(form->viewState().findState.calendar, FindMatch::NoMatch);
         QVERIFY(pane().CalNew->font().bold());
     }
 
     void deletingALinkedEntryAsksTwice() {
         const std::int32_t id = addEntry("Lunch", dayOf(2026, 12, 7), 3);
-        open();
+        openAlone();
         selectGridRow(gridRowOf("Lunch"));
         env->messages.answers = {MessageResult::Ok, MessageResult::Cancel};
         pane().CalDeleteClick();
@@ -289,7 +313,7 @@ private slots:
 
     void deleteWithAHeaderOrNothingSelected() {
         const std::int32_t id = addEntry("Keep", dayOf(2026, 12, 7));
-        open();
+        openAlone();
         selectGridRow(1); // the day header
         pane().CalDeleteClick();
         QVERIFY(env->messages.shown.empty());
@@ -356,13 +380,64 @@ private slots:
         QApplication::sendEvent(viewport, &drop);
         QCOMPARE(loadedName, QStringLiteral("Ann"));
         QVERIFY(linked);
-        QCOMPARE(form->findState.address, FindMatch::Match);
+        QCOMPARE(form->viewState().findState.address, FindMatch::Match);
 
         QMimeData text;
         text.setText(QStringLiteral("not a contact"));
         QDragEnterEvent other(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, {});
         QApplication::sendEvent(viewport, &other);
         QVERIFY(!other.isAccepted());
+    }
+
+    // What lies outside the grid (the find box, the editor, the address list, the shared
+    // menu, the desktop) the pane asks of its host.
+    void theGridAsksItsHostForWhatLiesOutsideIt() {
+        const std::int32_t lunch = addEntry("Lunch", dayOf(2026, 12, 7), 4, "/home/me/menu.txt");
+        openAlone();
+        const int row = gridRowOf("Lunch");
+        QVERIFY(row > 0);
+        clickCell(row, 4);
+        QCOMPARE(host->links, std::vector<QUrl>{QUrl::fromLocalFile("/home/me/menu.txt")});
+        clickCell(row, 5);
+        QCOMPARE(host->selectedContacts, std::vector<std::int32_t>{4});
+
+        QWidget* viewport = pane().CalendarView->viewport();
+        const QPoint inRow =
+            pane()
+                .CalendarView->visualRect(pane().CalendarView->model()->index(row - 1, 3))
+                .center();
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, inRow);
+        QCOMPARE(host->editors.size(), std::size_t(1));
+        QCOMPARE(host->editors[0].mode, kEditEntryMode);
+        QCOMPARE(host->editors[0].findState.calendar, FindMatch::Match);
+        QCOMPARE(host->view.findState.calendar, FindMatch::NoMatch);
+
+        const QPoint global = viewport->mapToGlobal(inRow);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, inRow, global);
+        QApplication::sendEvent(viewport, &menu);
+        QCOMPARE(host->menus.size(), std::size_t(1));
+        QCOMPARE(host->menus[0].pane, Pane::Calendar);
+        QCOMPARE(host->menus[0].globalPos, global);
+
+        host->refreshes.clear();
+        pane().CalRightClick();
+        QCOMPARE(host->view.calendarDate, dayOf(2026, 12, 8));
+        QCOMPARE(host->refreshes, std::vector<Change>{Change::Calendar | Change::CalendarFind});
+        QCOMPARE(host->findFocused, 1);
+
+        pane().CalViewClick();
+        QCOMPARE(host->broughtToFront, 1);
+        pane().CalViewMenu->close();
+
+        QMimeData mime;
+        mime.setData(QString::fromLatin1(AddressPane::kContactMimeType), QByteArray::number(4));
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(host->editors.back().mode, kDropMode);
+        QCOMPARE(host->editors.back().findState.address, FindMatch::Match);
+        QVERIFY(LoadEntry({}, lunch).has_value());
     }
 };
 

@@ -82,7 +82,7 @@ private slots:
     void withoutAStoredUidNothingNewIsSavedAndNothingTypedIsLost() {
         std::filesystem::create_directory(env->configPath()); // the settings cannot be written
         TMainForm main(env->services, {});
-        QCOMPARE(main.installationUid, 0);
+        QCOMPARE(main.installationUid(), 0);
         main.FindEdit->setText(QStringLiteral("Zoe"));
         env->messages.shown.clear();
         bool stayedOpen = false;
@@ -120,7 +120,7 @@ private slots:
         const std::optional<Contact> zoe = LoadContact({}, 2);
         QVERIFY(zoe.has_value());
         QCOMPARE(zoe->name, std::string("Zoe"));
-        QCOMPARE(zoe->originUid, main.installationUid);
+        QCOMPARE(zoe->originUid, main.installationUid());
         const std::optional<CalendarEntry> coffee = LoadEntry({}, 1);
         QVERIFY(coffee.has_value());
         QCOMPARE(coffee->comment, std::string("Coffee with Zoe"));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "support/FakeMonotonicClock.h"
 #include "platform/SystemLocale.h"
+#include "support/FakeMonotonicClock.h"
 #include "support/FixedClock.h"
 
 #include <QDir>

@@ -43,12 +43,12 @@ private slots:
     void theUidIsMadeAtTheFirstStartAndKeptAfterwards() {
         {
             TMainForm form(env->services, {});
-            QCOMPARE(form.installationUid, 1765100000);
+            QCOMPARE(form.installationUid(), 1765100000);
         }
         QCOMPARE(env->services.settings.readInteger("Startup", "UID", 0), 1765100000);
         env->clock.setUnixSeconds(1900000000);
         TMainForm again(env->services, {});
-        QCOMPARE(again.installationUid, 1765100000);
+        QCOMPARE(again.installationUid(), 1765100000);
         QCOMPARE(env->services.settings.readInteger("Startup", "UID", 0), 1765100000);
     }
 
@@ -56,7 +56,7 @@ private slots:
         // A directory where the settings file should be: it can be neither read nor written.
         std::filesystem::create_directory(env->configPath());
         TMainForm form(env->services, {});
-        QCOMPARE(form.installationUid, 0);
+        QCOMPARE(form.installationUid(), 0);
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("cannot be stored")));
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("Trevik.Ini")));
@@ -107,13 +107,13 @@ private slots:
                       "[Display]\nCalendarView=103\nAddresRatio=40\n");
         TMainForm form(env->services, {});
         QCOMPARE(form.windowTitle(), QStringLiteral("Trevik Diary"));
-        QCOMPARE(form.calendarViewCode, 103);
-        QCOMPARE(form.display.addressRatio, 40);
+        QCOMPARE(form.viewState().calendarViewCode, 103);
+        QCOMPARE(form.viewState().display.addressRatio, 40);
         QCOMPARE(form.width(), 620);
         QCOMPARE(form.height(), 300);
-        QCOMPARE(form.calendarDate, dayNumberFromCivil({2026, 12, 7}));
+        QCOMPARE(form.viewState().calendarDate, dayNumberFromCivil({2026, 12, 7}));
         QVERIFY(form.isVisible());
-        QCOMPARE(form.activePane, Pane::Calendar);
+        QCOMPARE(form.viewState().activePane, Pane::Calendar);
         QVERIFY(env->tray.installed);
         QVERIFY(env->tray.hasIcon);
         QVERIFY(env->tray.tip.endsWith(QStringLiteral("Trevik Diary")));
@@ -203,11 +203,11 @@ private slots:
     void trayTodayShowsTheDayViewOfToday() {
         writeSettings("[Display]\nCalendarView=103\nOpenOnStartup=0\n");
         TMainForm form(env->services, {});
-        form.calendarDate = dayNumberFromCivil({2020, 1, 1});
+        form.viewState().calendarDate = dayNumberFromCivil({2020, 1, 1});
         action(form, "TrayToday")->trigger();
         QVERIFY(form.isVisible());
-        QCOMPARE(form.calendarViewCode, 101);
-        QCOMPARE(form.calendarDate, dayNumberFromCivil({2026, 12, 7}));
+        QCOMPARE(form.viewState().calendarViewCode, 101);
+        QCOMPARE(form.viewState().calendarDate, dayNumberFromCivil({2026, 12, 7}));
     }
 
     void exitWritesDirectoryViewAndLayoutAndEndsTheProgram() {
@@ -215,7 +215,7 @@ private slots:
         TMainForm form(env->services, {});
         form.move(33, 44);
         form.resize(640, 380);
-        form.calendarViewCode = 102;
+        form.viewState().calendarViewCode = 102;
         QSignalSpy exitSpy(&form, &TMainForm::exitRequested);
         action(form, "MainExit")->trigger();
         QCOMPARE(exitSpy.count(), 1);

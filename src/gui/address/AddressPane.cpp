@@ -3,9 +3,9 @@
 #include "address/AddressDeletion.h"
 #include "address/AddressList.h"
 #include "address/AddressListModel.h"
-#include "app/MainForm.h"
-#include "app/PaneActivation.h"
 #include "editor/EditorSetup.h"
+#include "host/PaneActivation.h"
+#include "host/PaneHost.h"
 #include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -31,13 +30,13 @@
 
 using namespace trevik;
 
-AddressPane::AddressPane(TMainForm& main, Services& services, QWidget* paneParent,
+AddressPane::AddressPane(PaneHost& host, Services& services, QWidget* paneParent,
                          QWidget* buttonBarParent)
-    : QObject(paneParent), main_(main), services_(services), model_(new AddressListModel(this)) {
+    : QObject(paneParent), host_(host), services_(services), model_(new AddressListModel(this)) {
     buildList(paneParent);
     buildFullView(paneParent);
     buildButtons(buttonBarParent);
-    auto* activation = new PaneActivation(main_.activePane, Pane::Address, this);
+    auto* activation = new PaneActivation(host_.viewState().activePane, Pane::Address, this);
     for (QWidget* part :
          {static_cast<QWidget*>(AddressView), static_cast<QWidget*>(AddressFull), AdrButtonBar}) {
         activation->watch(part);
@@ -62,7 +61,7 @@ void AddressPane::buildList(QWidget* parent) {
     AddressView->header()->setSectionsClickable(true);
     AddressView->header()->setSectionsMovable(false);
     AddressView->header()->setSortIndicatorShown(true);
-    AddressView->header()->setSortIndicator(main_.sortColumn, Qt::AscendingOrder);
+    AddressView->header()->setSortIndicator(host_.viewState().sortColumn, Qt::AscendingOrder);
     AddressView->installEventFilter(this);
     AddressView->viewport()->installEventFilter(this);
     connect(AddressView->header(), &QHeaderView::sectionClicked, this,
@@ -142,12 +141,12 @@ void AddressPane::buildButtons(QWidget* parent) {
     AddrDelete = button("AddrDelete", "Delete");
     AddrSearch = button("AddrSearch", "Search");
     AddrView = button("AddrView", "View ");
-    TMainForm::SetDefaultButton(AddrNew, true);
+    PaneHost::SetDefaultButton(AddrNew, true);
     AddrSearch->setEnabled(false); // the search dialog is not built yet
     connect(AddrNew, &QPushButton::clicked, this,
-            [this] { main_.OpenEditorFor(Pane::Address, FindMatch::NoMatch, kNewContactMode); });
+            [this] { host_.openEditorFor(Pane::Address, FindMatch::NoMatch, kNewContactMode); });
     connect(AddrEdit, &QPushButton::clicked, this,
-            [this] { main_.OpenEditorFor(Pane::Address, FindMatch::Match, kEditContactMode); });
+            [this] { host_.openEditorFor(Pane::Address, FindMatch::Match, kEditContactMode); });
     connect(AddrDelete, &QPushButton::clicked, this, &AddressPane::AddrDeleteClick);
     connect(AddrView, &QPushButton::clicked, this, &AddressPane::AddrViewClick);
 
@@ -164,15 +163,15 @@ void AddressPane::buildButtons(QWidget* parent) {
 bool AddressPane::RefillAddressList(const QString& filter) {
     AddressListing listing;
     DataFilesWatcher::SideState files;
-    const bool read = readWithRetry(services_.messages, &main_, [&] {
-        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Addresses);
-        listing =
-            trevik::RefillAddressList({}, toStored(filter), services_.clock, main_.installationUid);
+    const bool read = readWithRetry(services_.messages, host_.dialogParent(), [&] {
+        files = host_.dataFiles().stateOf(DataFilesWatcher::Side::Addresses);
+        listing = trevik::RefillAddressList({}, toStored(filter), services_.clock,
+                                            host_.installationUid());
     });
     if (!read) {
         return false; // the list keeps what it showed
     }
-    main_.dataFiles->markShown(DataFilesWatcher::Side::Addresses, files);
+    host_.dataFiles().markShown(DataFilesWatcher::Side::Addresses, files);
     model_->setContacts(listing.contacts);
     if (listing.matched) {
         selectOnly(0);
@@ -204,7 +203,22 @@ void AddressPane::ApplyAddressColumns() {
         }
         appliedWidths_ = widths;
     }
-    main_.FindEditChange();
+    host_.refresh(Change::Contacts);
+}
+
+void AddressPane::applyLayout(const MainLayout& layout) {
+    const auto place = [](QWidget* widget, const Box& box) {
+        widget->setGeometry(box.left, box.top, box.width, box.height);
+    };
+    place(AddressView, layout.addressView);
+    place(AddressFull, layout.addressFull);
+    AdrButtonBar->setGeometry(0, 0, layout.adrButtonBarWidth, kButtonBarHeight);
+    const std::array<QPushButton*, 5> buttons = {AddrNew, AddrEdit, AddrDelete, AddrSearch,
+                                                 AddrView};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setGeometry(layout.addressButtons[i].left, 20, layout.addressButtons[i].width,
+                                30);
+    }
 }
 
 void AddressPane::SortBy(int column) {
@@ -263,7 +277,7 @@ void AddressPane::restorePlace(const ListPlace& place) {
 
 void AddressPane::AddressViewColumnClick(int column) {
     SortBy(column);
-    main_.sortColumn = column;
+    host_.viewState().sortColumn = column;
 }
 
 int AddressPane::firstSelectedRow() const {
@@ -345,27 +359,24 @@ void AddressPane::AddrPrevClick() {
 void AddressPane::AddrDeleteClick() {
     const Contact* contact = focusedContact();
     if (contact == nullptr) {
-        services_.messages.show(&main_, QStringLiteral("No items selected"),
+        services_.messages.show(host_.dialogParent(), QStringLiteral("No items selected"),
                                 QStringLiteral("Error"), MessageButtons::Ok, MessageIcon::None);
         return;
     }
     const QString question = QStringLiteral("Delete %1?").arg(fromStored(contact->name));
-    if (services_.messages.show(&main_, question, QStringLiteral("Confirmation"),
+    if (services_.messages.show(host_.dialogParent(), question, QStringLiteral("Confirmation"),
                                 MessageButtons::OkCancel,
                                 MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
     const AddressDeletion deletion = DeleteAddress({}, contact->id);
-    if (deletion.unlinkedEntries) {
-        main_.RebuildCalendar();
-    }
-    reportWriteError(services_.messages, &main_, deletion.result.error);
-    main_.FindEditChange();
+    reportWriteError(services_.messages, host_.dialogParent(), deletion.result.error);
+    host_.refresh(deletion.unlinkedEntries ? Change::Calendar | Change::Contacts
+                                           : Change::Contacts);
 }
 
 void AddressPane::AddrViewClick() {
-    main_.raise();
-    main_.activateWindow();
+    host_.bringToFront();
     const QPoint below = AddrView->mapToGlobal(QPoint(0, AddrView->height()));
     AddrViewMenu->popup(QPoint(QCursor::pos().x(), below.y()));
 }
@@ -400,10 +411,7 @@ void AddressPane::AddressViewMouseMove(QMouseEvent* event) {
 }
 
 void AddressPane::popUpContextMenu(const QPoint& globalPos) {
-    main_.SetUpContextMenu(Pane::Address);
-    main_.raise();
-    main_.activateWindow();
-    main_.RightContext->popup(globalPos);
+    host_.showContextMenu(Pane::Address, globalPos);
 }
 
 void AddressPane::AddressViewKeyDown(QKeyEvent* event, bool& handled) {
@@ -413,7 +421,7 @@ void AddressPane::AddressViewKeyDown(QKeyEvent* event, bool& handled) {
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        main_.FindEdit->setFocus();
+        host_.focusFind();
         handled = true;
         return;
     }
@@ -423,16 +431,14 @@ void AddressPane::AddressViewKeyDown(QKeyEvent* event, bool& handled) {
     const QString text = event->text();
     if (modifiers == Qt::NoModifier && text.size() == 1 && text.at(0).isPrint() &&
         !text.at(0).isSpace()) {
-        main_.FindEdit->setText(text.toUpper());
-        main_.FindEdit->setFocus();
-        main_.FindEdit->setCursorPosition(1);
+        host_.startFind(text.toUpper());
         handled = true;
     }
 }
 
 bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == AddressView && event->type() == QEvent::FocusIn) {
-        main_.activePane = Pane::Address; // AddressViewEnter
+        host_.viewState().activePane = Pane::Address; // AddressViewEnter
     }
     if (watched == AddressView && event->type() == QEvent::KeyPress) {
         bool handled = false;
@@ -450,7 +456,7 @@ bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
             AddressView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (index.isValid()) {
             selectOnly(index.row());
-            main_.OpenEditorFor(Pane::Address, FindMatch::Match, kEditContactMode);
+            host_.openEditorFor(Pane::Address, FindMatch::Match, kEditContactMode);
         }
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Settings.h"
+#include "shell/MainLayout.h"
 #include "storage/AddrSet.h"
 
 #include <QObject>
@@ -17,7 +18,7 @@ class QPushButton;
 class QTreeView;
 class QKeyEvent;
 class QMouseEvent;
-class TMainForm;
+class PaneHost;
 struct Services;
 
 // The left half of the main window: the filtered, sorted address list, the one-contact full
@@ -25,7 +26,7 @@ struct Services;
 class AddressPane final : public QObject {
     Q_OBJECT
 public:
-    AddressPane(TMainForm& main, Services& services, QWidget* paneParent, QWidget* buttonBarParent);
+    AddressPane(PaneHost& host, Services& services, QWidget* paneParent, QWidget* buttonBarParent);
 
     // What a contact dragged from the list carries: its id in decimal.
     static constexpr const char* kContactMimeType = "application/x-trevik-contact-id";
@@ -51,6 +52,8 @@ public:
     // Sets the stored column widths when they changed since they were last set, and refreshes
     // the pane.
     void ApplyAddressColumns();
+    // Places the list, the full view and the buttons where the window's layout puts them.
+    void applyLayout(const trevik::MainLayout& layout);
     void SortBy(int column);
 
     // Where the list stands: its selected and current contacts and the first one shown.
@@ -96,7 +99,7 @@ private:
     void selectOnly(int row);
     void reselect(const ListPlace& place);
 
-    TMainForm& main_;
+    PaneHost& host_;
     Services& services_;
     AddressListModel* model_;
     std::optional<trevik::AddressColumnWidths> appliedWidths_;

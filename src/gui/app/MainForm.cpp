@@ -35,7 +35,7 @@ const QString kTrayTip = QStringLiteral("Trevik Software Trevik Diary");
 TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), services_(services), arguments_(std::move(arguments)) {
     Q_INIT_RESOURCE(trevik);
-    dataFiles = new DataFilesWatcher(this);
+    dataFiles_ = new DataFilesWatcher(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(trevikIcon());
     buildClientArea();
@@ -61,18 +61,19 @@ void TMainForm::FormCreate() {
     removeStaleTemporaries(services_.settings.path());
     loadInstallationUid();
     setWindowTitle(kCaption);
-    display = LoadDisplaySettings(services_.settings);
-    calendarViewCode = display.calendarViewCode;
+    view_.display = LoadDisplaySettings(services_.settings);
+    view_.calendarViewCode = view_.display.calendarViewCode;
     const WindowPosition position = LoadWindowPosition(services_.settings);
     move(position.left, position.top);
     resize(position.width, position.height);
     changeToDataDirectory();
     removeStaleTemporary(RecordSet::kRewriteName);
-    dataFiles->watch(QDir::currentPath());
-    connect(dataFiles, &DataFilesWatcher::addressesChanged, this, &TMainForm::showChangedAddresses);
-    connect(dataFiles, &DataFilesWatcher::calendarChanged, this, &TMainForm::showChangedCalendar);
-    calendarDate = today(services_.clock);
-    if (display.openOnStartup) {
+    dataFiles_->watch(QDir::currentPath());
+    connect(dataFiles_, &DataFilesWatcher::addressesChanged, this,
+            &TMainForm::showChangedAddresses);
+    connect(dataFiles_, &DataFilesWatcher::calendarChanged, this, &TMainForm::showChangedCalendar);
+    view_.calendarDate = today(services_.clock);
+    if (view_.display.openOnStartup) {
         RestoreMainWindow();
         FindEdit->setFocus();
     } else {
@@ -91,7 +92,7 @@ void TMainForm::FormDestroy() {
 
 bool TMainForm::loadInstallationUid() {
     try {
-        installationUid = LoadOrMakeInstallationUid(services_.settings, services_.clock);
+        installationUid_ = LoadOrMakeInstallationUid(services_.settings, services_.clock);
         return true;
     } catch (const UidNotStored& error) {
         // Said once; every later save tries to store it again before it makes a record.
@@ -105,7 +106,7 @@ bool TMainForm::loadInstallationUid() {
                          QString::fromStdString(error.reason())),
                 QStringLiteral("Settings error"), MessageButtons::Ok, MessageIcon::Warning);
         }
-        installationUid = 0;
+        installationUid_ = 0;
         return false;
     }
 }
@@ -191,8 +192,8 @@ void TMainForm::MainExitClick() {
     ExitState state;
     std::error_code ignored;
     state.currentDir = std::filesystem::current_path(ignored).string();
-    state.launchOnStartup = display.launchOnStartup;
-    state.calendarViewCode = calendarViewCode;
+    state.launchOnStartup = view_.display.launchOnStartup;
+    state.calendarViewCode = view_.calendarViewCode;
     state.position = {x(), y(), height(), width()};
     state.addressColumns = addressPane->columnWidths();
     state.calendarColumns = calendarPane->columnWidths();
@@ -225,30 +226,24 @@ void TMainForm::TrayOpenClick() {
 
 void TMainForm::TrayTodayClick() {
     TrayOpenClick();
-    calendarViewCode = kDayView;
-    calendarDate = today(services_.clock);
-    RebuildCalendar();
+    view_.calendarViewCode = kDayView;
+    view_.calendarDate = today(services_.clock);
+    rebuildCalendar();
 }
 
 void TMainForm::TrayNewClick() {
-    OpenEditor(kFindBarMode);
+    openEditor(kFindBarMode);
 }
 
 void TMainForm::TrayExitClick() {
     MainExitClick();
 }
 
-void TMainForm::RebuildCalendar() {
-    calendarPane->Rebuild();
-    LayoutPanes();
-    calendarPane->ShowTopRow();
-}
-
-void TMainForm::OpenEditor(int mode) {
+void TMainForm::openEditor(int mode) {
     EditorRequest request;
     request.mode = mode;
-    request.addressMatch = findState.address == FindMatch::Match;
-    request.calendarMatch = findState.calendar == FindMatch::Match;
+    request.addressMatch = view_.findState.address == FindMatch::Match;
+    request.calendarMatch = view_.findState.calendar == FindMatch::Match;
     request.findText = toStored(FindEdit->text());
     if (const int row = addressPane->firstSelectedRow(); row >= 0) {
         request.selectedContactId = addressPane->contactAt(row).id;
@@ -273,9 +268,9 @@ void TMainForm::OpenEditor(int mode) {
         break;
     }
     const auto uidForNewRecords = [this] {
-        return installationUid != 0 || loadInstallationUid() ? installationUid : 0;
+        return installationUid_ != 0 || loadInstallationUid() ? installationUid_ : 0;
     };
-    TAddNewForm editor(services_, display, uidForNewRecords, this);
+    TAddNewForm editor(services_, view_.display, uidForNewRecords, this);
     editor.Prepare(setup);
     if (editor.exec() != QDialog::Accepted) {
         FindEdit->setFocus();
@@ -286,13 +281,13 @@ void TMainForm::OpenEditor(int mode) {
     } else {
         addressPane->ApplyAddressColumns();
     }
-    RebuildCalendar();
+    rebuildCalendar();
 }
 
-void TMainForm::OpenEditorFor(Pane pane, FindMatch match, int mode) {
-    FindMatch& half = pane == Pane::Address ? findState.address : findState.calendar;
+void TMainForm::openEditorFor(Pane pane, FindMatch match, int mode) {
+    FindMatch& half = pane == Pane::Address ? view_.findState.address : view_.findState.calendar;
     const FindMatch saved = half;
     half = match;
-    OpenEditor(mode);
+    openEditor(mode);
     half = saved;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "common/DateTime.h"
-#include "settings/Settings.h"
+#include "host/PaneHost.h"
 #include "shell/MainLayout.h"
 
 #include <QMainWindow>
@@ -25,17 +24,9 @@ class TStopwatchForm;
 class TTimerForm;
 struct Services;
 
-enum class FindMatch { NoMatch = 1, Match = 2 };
-enum class Pane { Address, Calendar };
-
-struct FindState {
-    FindMatch address = FindMatch::NoMatch;
-    FindMatch calendar = FindMatch::NoMatch;
-};
-
 // The main window: composes the panes and bars, owns the shared view state and routes the
 // commands of its menus, its toolbar, its find bar and the tray icon.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public PaneHost {
     Q_OBJECT
 public:
     // `arguments` are the command-line arguments without the program name.
@@ -68,15 +59,12 @@ public:
     void MainWWWClick();
     void MainSelectAllClick();
     void SetUpContextMenu(Pane pane);
-    // Hands a link to the desktop; when nothing there opens it, says so with `shown`.
-    bool openLink(const QUrl& url, const QString& shown);
 
     // View.
     void MainToolbarClick();
     void MainButtonBarClick();
     void FormResize();
     void LayoutPanes();
-    void RebuildCalendar();
 
     // Tray menu.
     void TrayOpenClick();
@@ -91,25 +79,24 @@ public:
     TTimerForm* TimerForm = nullptr;
     TStopwatchForm* StopwatchForm = nullptr;
 
-    // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
-    void OpenEditor(int mode);
-    // As the pane buttons and double-clicks do: one half of findState set for the call.
-    void OpenEditorFor(Pane pane, FindMatch match, int mode);
-
-    static void SetDefaultButton(QPushButton* button, bool bold);
-
-    // State shared with the panes and dialogs.
-    Pane activePane = Pane::Calendar;
-    FindState findState;
-    std::int32_t sortColumn = 0;
-    std::int32_t calendarViewCode = trevik::kDayView;
-    trevik::DayNumber calendarDate = 0;
-    std::int32_t calendarTopRow = 1;
-    bool toolbarVisible = true;
-    bool buttonBarVisible = true;
-    trevik::DisplaySettings display;
+    // What the panes, dialogs and desk tools ask of the window (PaneHost.h).
+    ViewState& viewState() override;
+    QWidget* dialogParent() override;
+    DataFilesWatcher& dataFiles() override;
     // 0 while it could not be stored: then no record may be made (see loadInstallationUid).
-    std::int32_t installationUid = 0;
+    std::int32_t installationUid() const override;
+    QString findText() const override;
+    void focusFind() override;
+    void startFind(const QString& text) override;
+    void openEditor(int mode) override;
+    void openEditorFor(Pane pane, FindMatch match, int mode) override;
+    void refresh(Change what) override;
+    void selectContact(std::int32_t id) override;
+    void showContextMenu(Pane pane, const QPoint& globalPos) override;
+    void layOut() override;
+    void bringToFront() override;
+    bool openLink(const QUrl& url, const QString& shown) override;
+
     // Loads (or makes and stores) the installation UID; false, after telling the user once,
     // when it cannot be stored.
     bool loadInstallationUid();
@@ -127,7 +114,6 @@ public:
     AddressPane* addressPane = nullptr;
     CalendarPane* calendarPane = nullptr;
     std::array<QLabel*, 5> statusPanels{};
-    DataFilesWatcher* dataFiles = nullptr;
     QMenu* RightContext = nullptr;
     QMenu* TrayMenu = nullptr;
 
@@ -165,6 +151,9 @@ private:
     void keepRunningToolsOnScreen();
     void FindEditKeyDown(QKeyEvent* event);
     void refillAddresses();
+    // The calendar half of the find box: selects the first entry that starts with its text.
+    void findInCalendar();
+    void rebuildCalendar();
     void showFirstSelectedInFull();
     void openContactLink(bool email);
     void applyLayout();
@@ -173,6 +162,9 @@ private:
 
     Services& services_;
     QStringList arguments_;
+    ViewState view_;
+    std::int32_t installationUid_ = 0;
+    DataFilesWatcher* dataFiles_ = nullptr;
     bool activated_ = false;
     bool exiting_ = false;
     trevik::MainLayout layout_;

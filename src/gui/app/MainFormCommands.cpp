@@ -1,4 +1,4 @@
-// The find bar and the commands the main window routes to the focused pane.
+// The find bar and the commands the main window routes to the pane that last had the focus.
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
@@ -8,6 +8,7 @@
 #include "shell/ShellLinks.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,21 +18,25 @@ using namespace trevik;
 
 void TMainForm::FindEditChange() {
     refillAddresses();
-    const bool calendarMatch = calendarPane->FindInCalendar(FindEdit->text());
-    findState.calendar = calendarMatch ? FindMatch::Match : FindMatch::NoMatch;
-    SetDefaultButton(calendarPane->CalEdit, calendarMatch);
-    SetDefaultButton(calendarPane->CalNew, !calendarMatch);
+    findInCalendar();
     showFirstSelectedInFull();
-    if (sortColumn >= 0) {
-        addressPane->SortBy(sortColumn);
+    if (view_.sortColumn >= 0) {
+        addressPane->SortBy(view_.sortColumn);
     }
 }
 
 void TMainForm::refillAddresses() {
     const bool addressMatch = addressPane->RefillAddressList(FindEdit->text());
-    findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
+    view_.findState.address = addressMatch ? FindMatch::Match : FindMatch::NoMatch;
     SetDefaultButton(addressPane->AddrEdit, addressMatch);
     SetDefaultButton(addressPane->AddrNew, !addressMatch);
+}
+
+void TMainForm::findInCalendar() {
+    const bool calendarMatch = calendarPane->FindInCalendar(FindEdit->text());
+    view_.findState.calendar = calendarMatch ? FindMatch::Match : FindMatch::NoMatch;
+    SetDefaultButton(calendarPane->CalEdit, calendarMatch);
+    SetDefaultButton(calendarPane->CalNew, !calendarMatch);
 }
 
 void TMainForm::showFirstSelectedInFull() {
@@ -42,8 +47,8 @@ void TMainForm::showFirstSelectedInFull() {
 void TMainForm::showChangedAddresses() {
     const AddressPane::ListPlace place = addressPane->place();
     refillAddresses();
-    if (sortColumn >= 0) {
-        addressPane->SortBy(sortColumn);
+    if (view_.sortColumn >= 0) {
+        addressPane->SortBy(view_.sortColumn);
     }
     addressPane->restorePlace(place);
     showFirstSelectedInFull();
@@ -57,37 +62,54 @@ void TMainForm::FindEditKeyDown(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         FindEdit->clear();
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        OpenEditor(kEnterMode);
+        openEditor(kEnterMode);
     }
     FindEdit->setFocus();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    if (watched == FindEdit && event->type() == QEvent::ShortcutOverride &&
+        view_.activePane == Pane::Address &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        // While the address list is the active pane, Ctrl+A selects its contacts, also from
+        // the find box (which would take the keys to select its own text).
+        return true;
+    }
+    if (watched == FindEdit && event->type() == QEvent::KeyPress) {
+        FindEditKeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::MainOKClick() {
-    OpenEditor(kFindBarMode);
+    openEditor(kFindBarMode);
 }
 
 void TMainForm::MainNewClick() {
-    if (activePane == Pane::Address) {
-        findState.address = FindMatch::NoMatch;
-        OpenEditor(kNewContactMode);
+    if (view_.activePane == Pane::Address) {
+        view_.findState.address = FindMatch::NoMatch;
+        openEditor(kNewContactMode);
     } else {
-        findState.calendar = FindMatch::NoMatch;
-        OpenEditor(kNewEntryMode);
+        view_.findState.calendar = FindMatch::NoMatch;
+        openEditor(kNewEntryMode);
     }
 }
 
 void TMainForm::MainEditClick() {
-    if (activePane == Pane::Address) {
-        findState.address = FindMatch::Match;
-        OpenEditor(kEditContactMode);
+    if (view_.activePane == Pane::Address) {
+        view_.findState.address = FindMatch::Match;
+        openEditor(kEditContactMode);
     } else {
-        findState.calendar = FindMatch::Match;
-        OpenEditor(kEditEntryMode);
+        view_.findState.calendar = FindMatch::Match;
+        openEditor(kEditEntryMode);
     }
 }
 
 void TMainForm::MainDeleteClick() {
-    if (activePane == Pane::Address) {
+    if (view_.activePane == Pane::Address) {
         addressPane->AddrDeleteClick();
     } else {
         calendarPane->CalDeleteClick();
@@ -95,7 +117,7 @@ void TMainForm::MainDeleteClick() {
 }
 
 void TMainForm::MainSelectAllClick() {
-    if (activePane == Pane::Address) {
+    if (view_.activePane == Pane::Address) {
         addressPane->SelectAll();
     }
 }
@@ -109,7 +131,7 @@ void TMainForm::MainWWWClick() {
 }
 
 void TMainForm::openContactLink(bool email) {
-    if (activePane != Pane::Address) {
+    if (view_.activePane != Pane::Address) {
         return;
     }
     const Contact* contact = addressPane->focusedContact();

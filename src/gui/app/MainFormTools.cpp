@@ -26,7 +26,7 @@ void showAgain(QWidget* form) {
 void TMainForm::createDeskTools() {
     // Windows of their own, without the main window as parent: hiding the main window in the
     // tray leaves them where they are.
-    TimerForm = new TTimerForm(services_, [this] { return display.alarmRepeat; });
+    TimerForm = new TTimerForm(services_, [this] { return view_.display.alarmRepeat; });
     StopwatchForm = new TStopwatchForm(services_);
     connect(TimerForm, &TTimerForm::statusPanelChanged, statusPanels[3], &QLabel::setText);
     connect(StopwatchForm, &TStopwatchForm::statusPanelChanged, statusPanels[4], &QLabel::setText);

@@ -1,12 +1,12 @@
 #include "calendar/CalendarPane.h"
 
 #include "address/AddressPane.h"
-#include "app/MainForm.h"
-#include "app/PaneActivation.h"
 #include "calendar/CalendarCellDelegate.h"
 #include "calendar/CalendarNavigation.h"
 #include "calendar/CalendarRowsModel.h"
 #include "calendar/CalendarView.h"
+#include "host/PaneActivation.h"
+#include "host/PaneHost.h"
 #include "platform/DataFilesWatcher.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
@@ -21,7 +21,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -30,9 +29,9 @@
 
 using namespace trevik;
 
-CalendarPane::CalendarPane(TMainForm& main, Services& services, QWidget* paneParent,
+CalendarPane::CalendarPane(PaneHost& host, Services& services, QWidget* paneParent,
                            QWidget* buttonBarParent)
-    : QObject(paneParent), main_(main), services_(services), model_(new CalendarRowsModel(this)) {
+    : QObject(paneParent), host_(host), services_(services), model_(new CalendarRowsModel(this)) {
     CalendarView = new QTableView(paneParent);
     CalendarView->setObjectName(QStringLiteral("CalendarView"));
     CalendarView->setAccessibleName(QStringLiteral("Calendar"));
@@ -56,7 +55,7 @@ CalendarPane::CalendarPane(TMainForm& main, Services& services, QWidget* panePar
     CalendarView->viewport()->installEventFilter(this);
     buildButtons(buttonBarParent);
     buildViewMenu();
-    auto* activation = new PaneActivation(main_.activePane, Pane::Calendar, this);
+    auto* activation = new PaneActivation(host_.viewState().activePane, Pane::Calendar, this);
     activation->watch(CalendarView);
     activation->watch(CalButtonBar);
 }
@@ -80,11 +79,11 @@ void CalendarPane::buildButtons(QWidget* parent) {
     CalLeft = button("CalLeft", "<", QStringLiteral("Back"));
     Today = button("Today", "T", QStringLiteral("Today"));
     CalRight = button("CalRight", ">", QStringLiteral("Forward"));
-    TMainForm::SetDefaultButton(CalNew, true);
+    PaneHost::SetDefaultButton(CalNew, true);
     connect(CalNew, &QPushButton::clicked, this,
-            [this] { main_.OpenEditorFor(Pane::Calendar, FindMatch::NoMatch, kNewEntryMode); });
+            [this] { host_.openEditorFor(Pane::Calendar, FindMatch::NoMatch, kNewEntryMode); });
     connect(CalEdit, &QPushButton::clicked, this,
-            [this] { main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode); });
+            [this] { host_.openEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode); });
     connect(CalDelete, &QPushButton::clicked, this, &CalendarPane::CalDeleteClick);
     connect(CalView, &QPushButton::clicked, this, &CalendarPane::CalViewClick);
     connect(CalLeft, &QPushButton::clicked, this, &CalendarPane::CalLeftClick);
@@ -117,15 +116,15 @@ void CalendarPane::SetUpCalendarPane() {
         CalendarView->setColumnWidth(i, widths[std::size_t(i)]);
     }
     Rebuild();
-    main_.LayoutPanes();
+    host_.layOut();
 }
 
 void CalendarPane::Rebuild() {
     ViewContext context;
-    context.viewCode = main_.calendarViewCode;
+    context.viewCode = host_.viewState().calendarViewCode;
     context.today = today(services_.clock);
-    context.datePeriodMode = main_.display.datePeriodMode;
-    context.weekStartsMonday = main_.display.weekStartsMonday;
+    context.datePeriodMode = host_.viewState().display.datePeriodMode;
+    context.weekStartsMonday = host_.viewState().display.weekStartsMonday;
     // A view code the program does not know builds nothing: the rows stay as they were.
     const bool knownView = context.viewCode >= kDayView && context.viewCode <= kAnniversaryView;
     CalendarRowList rows;
@@ -135,11 +134,11 @@ void CalendarPane::Rebuild() {
     }
     CalendarBuild build;
     DataFilesWatcher::SideState files;
-    const bool read = readWithRetry(services_.messages, &main_, [&] {
-        files = main_.dataFiles->stateOf(DataFilesWatcher::Side::Calendar);
+    const bool read = readWithRetry(services_.messages, host_.dialogParent(), [&] {
+        files = host_.dataFiles().stateOf(DataFilesWatcher::Side::Calendar);
         rows = knownView ? CalendarRowList{} : model_->rows();
-        build = BuildCalendarView(rows, {}, main_.calendarDate, context, CalendarView->height(),
-                                  services_.locale);
+        build = BuildCalendarView(rows, {}, host_.viewState().calendarDate, context,
+                                  CalendarView->height(), services_.locale);
     });
     if (slow) {
         QGuiApplication::restoreOverrideCursor();
@@ -147,9 +146,9 @@ void CalendarPane::Rebuild() {
     if (!read) {
         return; // the grid keeps what it showed
     }
-    main_.dataFiles->markShown(DataFilesWatcher::Side::Calendar, files);
+    host_.dataFiles().markShown(DataFilesWatcher::Side::Calendar, files);
     const KeptSelection kept = keepSelection();
-    main_.calendarTopRow = build.calendarTopRow;
+    host_.viewState().calendarTopRow = build.calendarTopRow;
     model_->setRows(std::move(rows), build.gridRowCount);
     restoreSelection(kept);
 }
@@ -191,7 +190,7 @@ void CalendarPane::rebuildInPlace() {
     const std::optional<RowPlace> top = placeOfRow(model_->rows(), CalendarView->rowAt(0) + 1);
     const int scrolled = CalendarView->verticalScrollBar()->value();
     Rebuild();
-    main_.LayoutPanes();
+    host_.layOut();
     CalendarView->doItemsLayout();
     if (const int gridRow = top ? rowAtPlace(model_->rows(), *top) : 0; gridRow > 0) {
         CalendarView->scrollTo(model_->index(gridRow - 1, 0), QAbstractItemView::PositionAtTop);
@@ -204,7 +203,7 @@ void CalendarPane::ShowTopRow() {
     // The grid lays out new rows later by itself; until then its scroll range is that of the
     // previous view, which would stop the scroll short of the top row.
     CalendarView->doItemsLayout();
-    const int row = std::clamp(main_.calendarTopRow - 1, 0, model_->rowCount() - 1);
+    const int row = std::clamp(host_.viewState().calendarTopRow - 1, 0, model_->rowCount() - 1);
     CalendarView->scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
@@ -221,27 +220,43 @@ bool CalendarPane::FindInCalendar(const QString& text) {
 }
 
 void CalendarPane::SelectView(std::int32_t viewCode) {
-    main_.calendarViewCode = viewCode;
+    host_.viewState().calendarViewCode = viewCode;
     Rebuild();
-    main_.LayoutPanes();
+    host_.layOut();
     if (viewCode != kDayView) {
         ShowTopRow();
     }
 }
 
+void CalendarPane::applyLayout(const MainLayout& layout, int clientWidth) {
+    // The layout widens the grid by 15 pixels while its rows do not fit, past the window's
+    // edge; here the grid stops at the edge so its scroll bar stays visible and usable.
+    Box grid = layout.calendarView;
+    grid.width = std::min(grid.width, clientWidth - grid.left);
+    CalendarView->setGeometry(grid.left, grid.top, grid.width, grid.height);
+    CalButtonBar->setGeometry(layout.calButtonBarLeft, 0, layout.calButtonBarWidth,
+                              kButtonBarHeight);
+    const std::array<QPushButton*, 4> buttons = {CalNew, CalEdit, CalDelete, CalView};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setGeometry(layout.calendarButtons[i].left, 20, layout.calendarButtons[i].width,
+                                30);
+    }
+    const std::array<QPushButton*, 3> navigation = {CalLeft, Today, CalRight};
+    for (std::size_t i = 0; i < navigation.size(); ++i) {
+        navigation[i]->setGeometry(layout.navigationButtons[i].left, 20,
+                                   layout.navigationButtons[i].width, 30);
+        navigation[i]->setVisible(layout.navigationVisible);
+    }
+}
+
 void CalendarPane::step(int direction) {
-    if (!ViewMovesByDate(main_.calendarViewCode)) {
+    if (!ViewMovesByDate(host_.viewState().calendarViewCode)) {
         return;
     }
-    main_.calendarDate = StepCalendarDate(main_.calendarDate, main_.calendarViewCode, direction);
-    Rebuild();
-    main_.LayoutPanes();
-    ShowTopRow();
-    const bool found = FindInCalendar(main_.FindEdit->text());
-    main_.findState.calendar = found ? FindMatch::Match : FindMatch::NoMatch;
-    TMainForm::SetDefaultButton(CalEdit, found);
-    TMainForm::SetDefaultButton(CalNew, !found);
-    main_.FindEdit->setFocus();
+    host_.viewState().calendarDate = StepCalendarDate(
+        host_.viewState().calendarDate, host_.viewState().calendarViewCode, direction);
+    host_.refresh(Change::Calendar | Change::CalendarFind);
+    host_.focusFind();
 }
 
 void CalendarPane::CalLeftClick() {
@@ -253,13 +268,12 @@ void CalendarPane::CalRightClick() {
 }
 
 void CalendarPane::TodayClick() {
-    main_.calendarDate = today(services_.clock);
-    if (main_.calendarViewCode == kToDoView || main_.calendarViewCode == kAnniversaryView) {
+    host_.viewState().calendarDate = today(services_.clock);
+    if (host_.viewState().calendarViewCode == kToDoView ||
+        host_.viewState().calendarViewCode == kAnniversaryView) {
         return;
     }
-    Rebuild();
-    main_.LayoutPanes();
-    ShowTopRow();
+    host_.refresh(Change::Calendar);
 }
 
 int CalendarPane::selectedTopGridRow() const {
@@ -275,8 +289,8 @@ int CalendarPane::selectedTopGridRow() const {
 void CalendarPane::CalDeleteClick() {
     const int gridRow = selectedTopGridRow();
     if (gridRow == 0) {
-        services_.messages.show(&main_, QStringLiteral("No items selected"), QString(),
-                                MessageButtons::Ok, MessageIcon::None);
+        services_.messages.show(host_.dialogParent(), QStringLiteral("No items selected"),
+                                QString(), MessageButtons::Ok, MessageIcon::None);
         return;
     }
     const CalendarRow* row = rowAt(gridRow);
@@ -285,12 +299,14 @@ void CalendarPane::CalDeleteClick() {
     }
     const std::int32_t id = std::int32_t(row->recordId);
     std::optional<CalendarEntry> entry;
-    if (!readWithRetry(services_.messages, &main_, [&] { entry = LoadEntry({}, id); }) || !entry) {
+    if (!readWithRetry(services_.messages, host_.dialogParent(),
+                       [&] { entry = LoadEntry({}, id); }) ||
+        !entry) {
         return;
     }
     const auto confirmed = [this](const QString& question) {
-        return services_.messages.show(&main_, question, QStringLiteral("Confirmation"),
-                                       MessageButtons::OkCancel,
+        return services_.messages.show(host_.dialogParent(), question,
+                                       QStringLiteral("Confirmation"), MessageButtons::OkCancel,
                                        MessageIcon::Question) == MessageResult::Ok;
     };
     if (!confirmed(QStringLiteral("Delete item '%1' ?").arg(fromStored(entry->comment)))) {
@@ -300,16 +316,13 @@ void CalendarPane::CalDeleteClick() {
         !confirmed(QStringLiteral("Are you sure, it's linked to address book?"))) {
         return;
     }
-    reportWriteError(services_.messages, &main_, DeleteEntry({}, id).error);
-    Rebuild();
-    main_.LayoutPanes();
-    ShowTopRow();
-    main_.FindEdit->setFocus();
+    reportWriteError(services_.messages, host_.dialogParent(), DeleteEntry({}, id).error);
+    host_.refresh(Change::Calendar);
+    host_.focusFind();
 }
 
 void CalendarPane::CalViewClick() {
-    main_.raise();
-    main_.activateWindow();
+    host_.bringToFront();
     const QPoint below = CalView->mapToGlobal(QPoint(0, CalView->height()));
     CalViewMenu->popup(QPoint(QCursor::pos().x(), below.y()));
 }
@@ -352,11 +365,11 @@ void CalendarPane::CalendarViewMouseDown(const QPoint& position) {
         return;
     }
     if (index.column() == 4 && row->fileMark == 'F') {
-        main_.openLink(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
+        host_.openLink(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
                                            QUrl::AssumeLocalFile),
                        fromStored(row->fileLink));
     } else if (index.column() == 5 && row->addressMark == 'A') {
-        main_.addressPane->SelectContact(row->addressId);
+        host_.selectContact(row->addressId);
     }
 }
 
@@ -365,7 +378,7 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         if (watched == CalendarView) {
-            main_.activePane = Pane::Calendar; // CalendarViewEnter
+            host_.viewState().activePane = Pane::Calendar; // CalendarViewEnter
         }
         break;
     case QEvent::KeyPress:
@@ -376,10 +389,8 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::ContextMenu:
         if (watched == viewport || watched == CalendarView) {
-            main_.SetUpContextMenu(Pane::Calendar);
-            main_.raise();
-            main_.activateWindow();
-            main_.RightContext->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            host_.showContextMenu(Pane::Calendar,
+                                  static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         }
         break;
@@ -395,7 +406,7 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
             const QModelIndex index =
                 CalendarView->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
             if (index.isValid()) {
-                main_.OpenEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode);
+                host_.openEditorFor(Pane::Calendar, FindMatch::Match, kEditEntryMode);
                 return true;
             }
         }
@@ -418,8 +429,8 @@ bool CalendarPane::eventFilter(QObject* watched, QEvent* event) {
             if (drop->mimeData()->hasFormat(AddressPane::kContactMimeType)) {
                 drop->acceptProposedAction();
                 // CalendarViewDragDrop: a new entry linked to the dropped contact.
-                main_.findState.address = FindMatch::Match;
-                main_.OpenEditor(kDropMode);
+                host_.viewState().findState.address = FindMatch::Match;
+                host_.openEditor(kDropMode);
             }
             return true;
         }

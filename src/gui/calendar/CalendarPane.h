@@ -4,6 +4,7 @@
 #include "calendar/RowPlace.h"
 #include "editor/EditorSetup.h"
 #include "settings/Settings.h"
+#include "shell/MainLayout.h"
 
 #include <QObject>
 
@@ -14,7 +15,7 @@ class CalendarRowsModel;
 class QMenu;
 class QPushButton;
 class QTableView;
-class TMainForm;
+class PaneHost;
 struct Services;
 
 // The right half of the main window: the calendar grid, its buttons and view menu, and
@@ -22,8 +23,7 @@ struct Services;
 class CalendarPane final : public QObject {
     Q_OBJECT
 public:
-    CalendarPane(TMainForm& main, Services& services, QWidget* paneParent,
-                 QWidget* buttonBarParent);
+    CalendarPane(PaneHost& host, Services& services, QWidget* paneParent, QWidget* buttonBarParent);
 
     QTableView* CalendarView;
     QWidget* CalButtonBar;
@@ -38,15 +38,18 @@ public:
 
     // Column widths and titles from the settings, the first build, the layout.
     void SetUpCalendarPane();
-    // Rebuilds the rows for the main window's view and date and shows them.
+    // Rebuilds the rows for the host's view and date and shows them.
     void Rebuild();
     // Rebuilds as Rebuild does and keeps the first visible row where it was.
     void rebuildInPlace();
-    // Scrolls so that the main window's calendarTopRow is the first visible row.
+    // Scrolls so that the view state's calendarTopRow is the first visible row.
     void ShowTopRow();
     // Selects the first entry row whose comment starts with the text; false when none does.
     bool FindInCalendar(const QString& text);
     void SelectView(std::int32_t viewCode);
+    // Places the grid and the buttons where the window's layout puts them; the grid stops at
+    // `clientWidth`.
+    void applyLayout(const trevik::MainLayout& layout, int clientWidth);
 
     void CalLeftClick();
     void CalRightClick();
@@ -82,7 +85,7 @@ private:
     void CalendarViewMouseDown(const QPoint& position);
     int selectedTopGridRow() const;
 
-    TMainForm& main_;
+    PaneHost& host_;
     Services& services_;
     CalendarRowsModel* model_;
 };

@@ -1,25 +1,15 @@
-// The main window's bars and menus, and how they are laid out.
+// The main window's command table: its menus, toolbar, context menu and tray menu.
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
 #include "platform/Services.h"
-#include "platform/StoredText.h"
-#include "shell/StatusText.h"
 
 #include <QAction>
 #include <QCursor>
-#include <QEvent>
-#include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTableWidget>
 #include <QToolBar>
-#include <QTreeView>
 
 using namespace trevik;
 
@@ -52,76 +42,7 @@ void addCommands(TMainForm* form, QMenu* menu, std::initializer_list<Command> co
     }
 }
 
-QPushButton* findBarButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-const QString kMakerText = QStringLiteral("Trevik Diary  \u2013  https://trevik.example/");
-
 } // namespace
-
-void TMainForm::SetDefaultButton(QPushButton* button, bool bold) {
-    QFont font = button->font();
-    font.setBold(bold);
-    button->setFont(font);
-}
-
-void TMainForm::buildClientArea() {
-    Client = new QWidget(this);
-    Client->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(Client);
-    Client->installEventFilter(this);
-
-    ToolBar1 = new QToolBar(Client);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->setMovable(false);
-    buildFindBar();
-
-    ButtonBar = new QFrame(Client);
-    ButtonBar->setObjectName(QStringLiteral("ButtonBar"));
-    addressPane = new AddressPane(*this, services_, Client, ButtonBar);
-    calendarPane = new CalendarPane(*this, services_, Client, ButtonBar);
-    // The panes reach into the top of the button bar; its buttons sit below them.
-    ButtonBar->lower();
-}
-
-void TMainForm::buildFindBar() {
-    FindBar = new QFrame(Client);
-    FindBar->setObjectName(QStringLiteral("FindBar"));
-    FindLabel = new QLabel(QStringLiteral("Find/New:"), FindBar);
-    FindLabel->setObjectName(QStringLiteral("FindLabel"));
-    FindEdit = new QLineEdit(FindBar);
-    FindEdit->setObjectName(QStringLiteral("FindEdit"));
-    FindEdit->setAccessibleName(QStringLiteral("Find/New:"));
-    FindLabel->setBuddy(FindEdit);
-    MainOK = findBarButton(FindBar, "MainOK", "OK");
-    WWW = findBarButton(FindBar, "WWW", "WWW");
-    MainClose = findBarButton(FindBar, "MainClose", "Close");
-    connect(MainOK, &QPushButton::clicked, this, &TMainForm::MainOKClick);
-    FindLabel->move(17, 16);
-    FindEdit->setGeometry(80, 11, 277, 25);
-    MainOK->setGeometry(369, 8, 92, 31);
-    connect(FindEdit, &QLineEdit::textChanged, this, &TMainForm::FindEditChange);
-    connect(MainClose, &QPushButton::clicked, this, &TMainForm::MainCloseClick);
-    FindEdit->installEventFilter(this);
-}
-
-void TMainForm::buildStatusBar() {
-    const int widths[] = {450, 65, 50, 65, 60};
-    const QString texts[] = {kMakerText, QString(), QString(), QStringLiteral("Timer off"),
-                             QStringLiteral("Stopwatch off")};
-    for (std::size_t i = 0; i < statusPanels.size(); ++i) {
-        auto* panel = new QLabel(texts[i], statusBar());
-        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setMinimumWidth(widths[i]); // grows where the font needs more room
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addWidget(panel);
-        statusPanels[i] = panel;
-    }
-}
 
 void TMainForm::buildMainMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -298,117 +219,4 @@ void TMainForm::buildTrayMenu() {
         RestoreMainWindow();
         FindEdit->setFocus();
     });
-}
-
-WindowMetrics TMainForm::metrics() const {
-    WindowMetrics m;
-    m.clientWidth = Client->width();
-    m.clientHeight = Client->height();
-    m.windowWidth = width();
-    m.addressRatio = display.addressRatio;
-    m.toolbarVisible = toolbarVisible;
-    m.buttonBarVisible = buttonBarVisible;
-    m.gridRowsHeight = calendarPane->rowsHeight();
-    return m;
-}
-
-void TMainForm::applyLayout() {
-    const auto place = [](QWidget* widget, const Box& box) {
-        widget->setGeometry(box.left, box.top, box.width, box.height);
-    };
-    // The layout widens the grid by 15 pixels while its rows do not fit, past the window's
-    // edge; here the grid stops at the edge so its scroll bar stays visible and usable.
-    Box grid = layout_.calendarView;
-    grid.width = std::min(grid.width, Client->width() - grid.left);
-    ToolBar1->setGeometry(0, 0, Client->width(), kToolbarHeight);
-    FindBar->setGeometry(0, layout_.findBarTop, layout_.findBarWidth, kFindBarHeight);
-    WWW->setGeometry(layout_.wwwLeft, 8, 92, 31);
-    MainClose->setGeometry(layout_.mainCloseLeft, 8, 92, 31);
-    place(addressPane->AddressView, layout_.addressView);
-    place(addressPane->AddressFull, layout_.addressFull);
-    place(calendarPane->CalendarView, grid);
-    ButtonBar->setGeometry(0, layout_.buttonBarTop, layout_.buttonBarWidth, kButtonBarHeight);
-    addressPane->AdrButtonBar->setGeometry(0, 0, layout_.adrButtonBarWidth, kButtonBarHeight);
-    const std::array<QPushButton*, 5> addressButtons = {
-        addressPane->AddrNew, addressPane->AddrEdit, addressPane->AddrDelete,
-        addressPane->AddrSearch, addressPane->AddrView};
-    for (std::size_t i = 0; i < addressButtons.size(); ++i) {
-        addressButtons[i]->setGeometry(layout_.addressButtons[i].left, 20,
-                                       layout_.addressButtons[i].width, 30);
-    }
-    calendarPane->CalButtonBar->setGeometry(layout_.calButtonBarLeft, 0, layout_.calButtonBarWidth,
-                                            kButtonBarHeight);
-    const std::array<QPushButton*, 4> calendarButtons = {
-        calendarPane->CalNew, calendarPane->CalEdit, calendarPane->CalDelete,
-        calendarPane->CalView};
-    for (std::size_t i = 0; i < calendarButtons.size(); ++i) {
-        calendarButtons[i]->setGeometry(layout_.calendarButtons[i].left, 20,
-                                        layout_.calendarButtons[i].width, 30);
-    }
-    const std::array<QPushButton*, 3> navigation = {calendarPane->CalLeft, calendarPane->Today,
-                                                    calendarPane->CalRight};
-    for (std::size_t i = 0; i < navigation.size(); ++i) {
-        navigation[i]->setGeometry(layout_.navigationButtons[i].left, 20,
-                                   layout_.navigationButtons[i].width, 30);
-        navigation[i]->setVisible(layout_.navigationVisible);
-    }
-}
-
-void TMainForm::FormResize() {
-    trevik::FormResize(layout_, metrics());
-    applyLayout();
-}
-
-void TMainForm::LayoutPanes() {
-    trevik::LayoutPanes(layout_, metrics());
-    applyLayout();
-}
-
-void TMainForm::MainToolbarClick() {
-    toolbarVisible = !toolbarVisible;
-    action("MainToolbar")->setChecked(toolbarVisible);
-    ToolBar1->setVisible(toolbarVisible);
-    ApplyToolbarVisibility(layout_, metrics());
-    applyLayout();
-}
-
-void TMainForm::MainButtonBarClick() {
-    buttonBarVisible = !buttonBarVisible;
-    action("MainButtonBar")->setChecked(buttonBarVisible);
-    ButtonBar->setVisible(buttonBarVisible);
-    LayoutPanes();
-}
-
-void TMainForm::FormPaint() {
-    const QString date = fromStored(StatusDateText(today(services_.clock), services_.locale));
-    const QString time = QString::fromStdString(StatusTimeText(services_.clock.now()));
-    // Only a changed text is set, so the panels do not ask for another repaint.
-    if (statusPanels[1]->text() != date) {
-        statusPanels[1]->setText(date);
-    }
-    if (statusPanels[2]->text() != time) {
-        statusPanels[2]->setText(time);
-    }
-}
-
-void TMainForm::paintEvent(QPaintEvent* event) {
-    FormPaint();
-    QMainWindow::paintEvent(event);
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Client && event->type() == QEvent::Resize) {
-        FormResize();
-    }
-    if (watched == FindEdit && event->type() == QEvent::ShortcutOverride &&
-        activePane == Pane::Address &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
-        // While the address list is the active pane, Ctrl+A selects its contacts, also from
-        // the find box (which would take the keys to select its own text).
-        return true;
-    }
-    if (watched == FindEdit && event->type() == QEvent::KeyPress) {
-        FindEditKeyDown(static_cast<QKeyEvent*>(event));
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
-#include "app/PaneActivation.h"
+#include "host/PaneActivation.h"
 
-#include "app/MainForm.h"
+#include "host/ViewState.h"
 
 #include <QEvent>
 #include <QWidget>
