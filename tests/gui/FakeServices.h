@@ -55,6 +55,9 @@ public:
         menu = trayMenu;
     }
     void remove() override { installed = false; }
+    void showMessage(const QString& title, const QString& text) override {
+        messages.push_back({title, text});
+    }
     void doubleClick() { emit doubleClicked(); }
 
     bool available = true;
@@ -62,6 +65,8 @@ public:
     bool hasIcon = false;
     QString tip;
     QMenu* menu = nullptr;
+    // The desktop notifications raised, as title and text.
+    std::vector<std::pair<QString, QString>> messages;
 };
 
 class FakeShellOpener final : public ShellOpener {

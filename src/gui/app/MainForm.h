@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/AlarmSchedule.h"
 #include "common/DateTime.h"
 #include "settings/Settings.h"
 #include "shell/MainLayout.h"
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 class AddressPane;
 class CalendarPane;
@@ -18,7 +20,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
+class QTimer;
 class QToolButton;
+class SoundPlayer;
+class TAlarmForm;
 class TStopwatchForm;
 class TTimerForm;
 struct Services;
@@ -82,6 +87,18 @@ public:
     void MainNotesClick();
     TTimerForm* TimerForm = nullptr;
     TStopwatchForm* StopwatchForm = nullptr;
+
+    // Alarms (MainFormAlarms.cpp): checked at the start of every minute of the run.
+    bool CheckAlarms();
+    void MainAlarmTimerTimer();
+    void MainPlayerNotify();
+    TAlarmForm* AlarmForm = nullptr;
+    QTimer* MainAlarmTimer = nullptr;
+    std::unique_ptr<SoundPlayer> MainPlayer;
+
+    // The yearly planner and the options dialog (MainFormDialogs.cpp).
+    void MainCalPlannerClick();
+    void MainOptionsClick();
 
     // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
     void OpenEditor(int mode);
@@ -150,6 +167,9 @@ private:
     void buildTrayMenu();
     void createDeskTools();
     void destroyDeskTools();
+    void createAlarms();
+    void destroyAlarms();
+    void armAlarmTimer();
     // The tray menu's tool entries show the running tools' readings.
     void SetTrayToolCaptions();
     // MinimizeToTray's last steps: a running tool's visible window stays on screen.
@@ -165,4 +185,7 @@ private:
     bool activated_ = false;
     bool exiting_ = false;
     trevik::MainLayout layout_;
+    trevik::AlarmSchedule alarmSchedule_;
+    // A calendar that cannot be read is told once, not every minute, until it reads again.
+    bool alarmReadProblemShown_ = false;
 };

@@ -140,7 +140,8 @@ void TMainForm::buildMainMenu() {
                   QKeySequence(Qt::CTRL | Qt::Key_A)},
                  {"MainSearch", "&Search"},
                  {"MainFindNext", "&Find Next", nullptr, QKeySequence(Qt::ALT | Qt::Key_F3)},
-                 {"MainOptions", "&Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)}});
+                 {"MainOptions", "&Options", &TMainForm::MainOptionsClick,
+                  QKeySequence(Qt::CTRL | Qt::Key_O)}});
     action("MainSelectAll")->setVisible(false);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -171,7 +172,12 @@ void TMainForm::buildMainMenu() {
                 [this, code] { calendarPane->SelectView(code); });
         ++code;
     }
-    addCommands(this, calendar, {{"MainCalPlanner", "Yearly Planner"}});
+    addCommands(this, calendar,
+                {{"MainCalPlanner", "Yearly Planner", &TMainForm::MainCalPlannerClick}});
+    QAction* panePlanner =
+        calendarPane->CalViewMenu->findChild<QAction*>(QStringLiteral("CalPlanner"));
+    panePlanner->setEnabled(true);
+    connect(panePlanner, &QAction::triggered, this, &TMainForm::MainCalPlannerClick);
     addCommands(this, view, {{"MainNotes", "Notes", &TMainForm::MainNotesClick}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
@@ -203,9 +209,9 @@ void TMainForm::buildToolBar() {
         {"TimerButton", "timer", "Timer", &TMainForm::MainTimerClick},
         {"StopwatchButton", "stopwatch", "Stopwatch", &TMainForm::MainStopwatchClick},
         {"NotesButton", "notes", "Notes", &TMainForm::MainNotesClick},
-        {"PlannerButton", "planner", "Planner", nullptr},
+        {"PlannerButton", "planner", "Planner", &TMainForm::MainCalPlannerClick},
         {nullptr, nullptr, nullptr, nullptr},
-        {"OptionsButton", "options", "Options", nullptr},
+        {"OptionsButton", "options", "Options", &TMainForm::MainOptionsClick},
         {nullptr, nullptr, nullptr, nullptr},
         {"CutButton", "cut", "Cut", nullptr},
         {"CopyButton", "copy", "Copy", nullptr},

@@ -1,5 +1,7 @@
 #include "platform/TrayIcon.h"
 
+#include "platform/DesktopNotifications.h"
+
 #include <QSystemTrayIcon>
 
 SystemTrayIcon::SystemTrayIcon(QObject* parent)
@@ -25,4 +27,13 @@ void SystemTrayIcon::install(const QIcon& icon, const QString& tip, QMenu* menu)
 
 void SystemTrayIcon::remove() {
     icon_->hide();
+}
+
+void SystemTrayIcon::showMessage(const QString& title, const QString& text) {
+    if (sendDesktopNotification(title, text)) {
+        return;
+    }
+    if (icon_->isVisible() && QSystemTrayIcon::supportsMessages()) {
+        icon_->showMessage(title, text, QSystemTrayIcon::Information);
+    }
 }
