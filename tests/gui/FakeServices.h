@@ -58,6 +58,9 @@ public:
         menu = trayMenu;
     }
     void remove() override { installed = false; }
+    void showMessage(const QString& title, const QString& text) override {
+        messages.push_back({title, text});
+    }
     void doubleClick() { emit restoreRequested(); }
 
     bool available = true;
@@ -65,6 +68,8 @@ public:
     bool hasIcon = false;
     QString tip;
     QMenu* menu = nullptr;
+    // The desktop notifications raised, as title and text.
+    std::vector<std::pair<QString, QString>> messages;
 };
 
 class FakeShellOpener final : public ShellOpener {

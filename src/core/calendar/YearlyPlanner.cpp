@@ -19,7 +19,8 @@ bool Covers(const CalendarEntry& entry, DayNumber day) {
     return isPeriod(entry) && entry.dateFrom <= day && day <= entry.dateTo;
 }
 
-std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year) {
+std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year,
+                                         std::vector<PlannerPeriod>* periods) {
     if (year < kFirstCivilYear || year > kLastCivilYear) {
         return {};
     }
@@ -38,6 +39,12 @@ std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory,
         if (!isPeriod(entry)) {
             return;
         }
+        if (entry.dateTo < first || entry.dateFrom > last) {
+            return;
+        }
+        if (periods != nullptr) {
+            periods->push_back({entry.id, entry.comment, entry.dateFrom, entry.dateTo});
+        }
         const std::string& type = types.TypeNameText(entry.type);
         const char mark = type.empty() ? '#' : type.front();
         for (DayNumber day = std::max(first, entry.dateFrom); day <= std::min(last, entry.dateTo);
@@ -51,6 +58,23 @@ std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory,
         days.clear();
     }
     return days;
+}
+
+std::string PlannerDayTip(const std::vector<PlannerPeriod>& periods, DayNumber day,
+                          const Locale& locale) {
+    std::string tip;
+    for (const PlannerPeriod& period : periods) {
+        if (!isCivilDay(period.dateFrom) || !isCivilDay(period.dateTo) || day < period.dateFrom ||
+            day > period.dateTo) {
+            continue;
+        }
+        if (!tip.empty()) {
+            tip += '\n';
+        }
+        tip += period.comment + ": " + ShortDateText(period.dateFrom, locale) + " - " +
+               ShortDateText(period.dateTo, locale);
+    }
+    return tip;
 }
 
 } // namespace trevik

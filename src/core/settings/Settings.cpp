@@ -48,20 +48,22 @@ DisplaySettings LoadDisplaySettings(const SettingsFile& file) {
     return s;
 }
 
-bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& s) {
-    return file
-        .update([&](IniDocument& doc) {
-            writeInteger(doc, kDisplay, "AddresRatio", s.addressRatio);
-            writeBool(doc, kDisplay, "SplashScreen", s.splashScreen);
-            writeBool(doc, kDisplay, "LaunchOnStartup", s.launchOnStartup);
-            writeBool(doc, kDisplay, "OpenOnStartup", s.openOnStartup);
-            writeInteger(doc, kDisplay, "DateEntryDisplayMode", s.datePeriodMode);
-            writeInteger(doc, kMisc, "TimeInterval", s.timeInterval);
-            writeInteger(doc, kMisc, "TimeFormat", s.timeFormat);
-            writeBool(doc, kMisc, "WeekFormat", s.weekStartsMonday);
-            writeInteger(doc, kAlarm, "Repeat", s.alarmRepeat);
-        })
-        .empty();
+bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& s, std::string* reason) {
+    const std::string error = file.update([&](IniDocument& doc) {
+        writeInteger(doc, kDisplay, "AddresRatio", s.addressRatio);
+        writeBool(doc, kDisplay, "SplashScreen", s.splashScreen);
+        writeBool(doc, kDisplay, "LaunchOnStartup", s.launchOnStartup);
+        writeBool(doc, kDisplay, "OpenOnStartup", s.openOnStartup);
+        writeInteger(doc, kDisplay, "DateEntryDisplayMode", s.datePeriodMode);
+        writeInteger(doc, kMisc, "TimeInterval", s.timeInterval);
+        writeInteger(doc, kMisc, "TimeFormat", s.timeFormat);
+        writeBool(doc, kMisc, "WeekFormat", s.weekStartsMonday);
+        writeInteger(doc, kAlarm, "Repeat", s.alarmRepeat);
+    });
+    if (reason != nullptr) {
+        *reason = error;
+    }
+    return error.empty();
 }
 
 WindowPosition LoadWindowPosition(const SettingsFile& file) {
@@ -131,8 +133,12 @@ std::string LoadAlarmSound(const SettingsFile& file) {
     return file.readString(kAlarm, "Sound", "");
 }
 
-bool SaveAlarmSound(const SettingsFile& file, const std::string& path) {
-    return file.writeString(kAlarm, "Sound", path);
+bool SaveAlarmSound(const SettingsFile& file, const std::string& path, std::string* reason) {
+    const std::string error = file.setValue(kAlarm, "Sound", path);
+    if (reason != nullptr) {
+        *reason = error;
+    }
+    return error.empty();
 }
 
 std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock) {
@@ -157,6 +163,10 @@ std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& cl
 
 std::string LoadDataDir(const SettingsFile& file) {
     return file.readString(kStartup, "Dir", "");
+}
+
+std::string SaveDataDir(const SettingsFile& file, const std::string& directory) {
+    return file.setValue(kStartup, "Dir", directory);
 }
 
 void SaveExitState(const SettingsFile& file, const ExitState& state) {

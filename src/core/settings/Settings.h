@@ -43,7 +43,9 @@ inline constexpr CalendarColumnWidths kDefaultCalendarColumns = {6, 40, 55, 135,
 
 DisplaySettings LoadDisplaySettings(const SettingsFile& file);
 // Writes every display key but the calendar view, which only the exit stores.
-bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& settings);
+// On failure `reason`, when given, says why.
+bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& settings,
+                         std::string* reason = nullptr);
 
 WindowPosition LoadWindowPosition(const SettingsFile& file);
 AddressColumnWidths LoadAddressColumnWidths(const SettingsFile& file);
@@ -61,7 +63,8 @@ bool SaveTimerTime(const SettingsFile& file, const std::string& time,
 bool LoadTimerAutoRepeat(const SettingsFile& file);
 bool SaveTimerAutoRepeat(const SettingsFile& file, bool on, std::string* reason = nullptr);
 std::string LoadAlarmSound(const SettingsFile& file);
-bool SaveAlarmSound(const SettingsFile& file, const std::string& path);
+bool SaveAlarmSound(const SettingsFile& file, const std::string& path,
+                    std::string* reason = nullptr);
 
 // The installation's UID could not be stored, so no record may be made with it.
 struct UidNotStored : FileError {
@@ -74,6 +77,8 @@ struct UidNotStored : FileError {
 std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock);
 
 std::string LoadDataDir(const SettingsFile& file);
+// Stores [Startup] Dir; returns why it could not, empty on success.
+std::string SaveDataDir(const SettingsFile& file, const std::string& directory);
 // What the exit stores, in its order: the data directory (only when launching at logon is
 // on and none is stored yet), the calendar view, then the window layout.
 struct ExitState {

@@ -46,9 +46,11 @@ TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     buildTrayMenu();
     FormCreate();
     createDeskTools();
+    createAlarms();
 }
 
 TMainForm::~TMainForm() {
+    destroyAlarms();
     destroyDeskTools();
     FormDestroy();
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "host/PaneHost.h"
+#include "calendar/AlarmSchedule.h"
+#include "common/DateTime.h"
+#include "settings/Settings.h"
 #include "shell/MainLayout.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 class AddressPane;
 class CalendarPane;
@@ -18,7 +22,10 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
+class QTimer;
 class QToolButton;
+class SoundPlayer;
+class TAlarmForm;
 class QUrl;
 class TStopwatchForm;
 class TTimerForm;
@@ -83,6 +90,19 @@ public:
     ViewState& viewState() override;
     QWidget* dialogParent() override;
     DataFilesWatcher& dataFiles() override;
+
+    // Alarms (MainFormAlarms.cpp): checked at the start of every minute of the run.
+    bool CheckAlarms();
+    void MainAlarmTimerTimer();
+    void MainPlayerNotify();
+    TAlarmForm* AlarmForm = nullptr;
+    QTimer* MainAlarmTimer = nullptr;
+    std::unique_ptr<SoundPlayer> MainPlayer;
+
+    // The yearly planner and the options dialog (MainFormDialogs.cpp).
+    void MainCalPlannerClick();
+    void MainOptionsClick();
+
     // 0 while it could not be stored: then no record may be made (see loadInstallationUid).
     std::int32_t installationUid() const override;
     QString findText() const override;
@@ -145,6 +165,9 @@ private:
     void buildTrayMenu();
     void createDeskTools();
     void destroyDeskTools();
+    void createAlarms();
+    void destroyAlarms();
+    void armAlarmTimer();
     // The tray menu's tool entries show the running tools' readings.
     void SetTrayToolCaptions();
     // MinimizeToTray's last steps: a running tool's visible window stays on screen.
@@ -168,4 +191,7 @@ private:
     bool activated_ = false;
     bool exiting_ = false;
     trevik::MainLayout layout_;
+    trevik::AlarmSchedule alarmSchedule_;
+    // A calendar that cannot be read is told once, not every minute, until it reads again.
+    bool alarmReadProblemShown_ = false;
 };

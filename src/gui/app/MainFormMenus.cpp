@@ -59,7 +59,8 @@ void TMainForm::buildMainMenu() {
                  {"MainSpecial", "Copy &special", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
                  {"MainSearch", "&Search"},
                  {"MainFindNext", "&Find Next", nullptr, QKeySequence(Qt::ALT | Qt::Key_F3)},
-                 {"MainOptions", "&Options", nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)}});
+                 {"MainOptions", "&Options", &TMainForm::MainOptionsClick,
+                  QKeySequence(Qt::CTRL | Qt::Key_O)}});
     // Select all has no menu entry, yet its shortcut works in the whole window: a hidden
     // entry's shortcut would be dead.
     addCommand(this, this,
@@ -94,7 +95,12 @@ void TMainForm::buildMainMenu() {
                 [this, code] { calendarPane->SelectView(code); });
         ++code;
     }
-    addCommands(this, calendar, {{"MainCalPlanner", "Yearly Planner"}});
+    addCommands(this, calendar,
+                {{"MainCalPlanner", "Yearly Planner", &TMainForm::MainCalPlannerClick}});
+    QAction* panePlanner =
+        calendarPane->CalViewMenu->findChild<QAction*>(QStringLiteral("CalPlanner"));
+    panePlanner->setEnabled(true);
+    connect(panePlanner, &QAction::triggered, this, &TMainForm::MainCalPlannerClick);
     addCommands(this, view, {{"MainNotes", "Notes", &TMainForm::MainNotesClick}});
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
@@ -126,9 +132,9 @@ void TMainForm::buildToolBar() {
         {"TimerButton", "timer", "Timer", &TMainForm::MainTimerClick},
         {"StopwatchButton", "stopwatch", "Stopwatch", &TMainForm::MainStopwatchClick},
         {"NotesButton", "notes", "Notes", &TMainForm::MainNotesClick},
-        {"PlannerButton", "planner", "Planner", nullptr},
+        {"PlannerButton", "planner", "Planner", &TMainForm::MainCalPlannerClick},
         {nullptr, nullptr, nullptr, nullptr},
-        {"OptionsButton", "options", "Options", nullptr},
+        {"OptionsButton", "options", "Options", &TMainForm::MainOptionsClick},
         {nullptr, nullptr, nullptr, nullptr},
         {"CutButton", "cut", "Cut", nullptr},
         {"CopyButton", "copy", "Copy", nullptr},

@@ -1,8 +1,11 @@
 #include "platform/TrayIcon.h"
 
+#include "platform/DesktopNotifications.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
+#include <QSystemTrayIcon>
 
 bool activationRestoresWindow(QSystemTrayIcon::ActivationReason reason, bool statusNotifierTray) {
     return reason == QSystemTrayIcon::DoubleClick ||
@@ -42,4 +45,13 @@ void SystemTrayIcon::install(const QIcon& icon, const QString& tip, QMenu* menu)
 
 void SystemTrayIcon::remove() {
     icon_->hide();
+}
+
+void SystemTrayIcon::showMessage(const QString& title, const QString& text) {
+    if (sendDesktopNotification(title, text)) {
+        return;
+    }
+    if (icon_->isVisible() && QSystemTrayIcon::supportsMessages()) {
+        icon_->showMessage(title, text, QSystemTrayIcon::Information);
+    }
 }

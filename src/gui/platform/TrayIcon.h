@@ -18,6 +18,9 @@ public:
     // Shows the icon with its tip; `menu` pops up at a right click.
     virtual void install(const QIcon& icon, const QString& tip, QMenu* menu) = 0;
     virtual void remove() = 0;
+    // A desktop notification, so that a user away from the window learns of an event; nothing
+    // where the desktop has no notification service.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
 
 signals:
     // The user clicked the icon the way that brings the window back.
@@ -42,6 +45,9 @@ public:
     bool isAvailable() const override;
     void install(const QIcon& icon, const QString& tip, QMenu* menu) override;
     void remove() override;
+    // Through the desktop's notification service (org.freedesktop.Notifications) where the
+    // session bus has one, else as the tray icon's balloon.
+    void showMessage(const QString& title, const QString& text) override;
 
 private:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
