@@ -585,24 +585,6 @@ private slots:
         QCOMPARE(pane().AddressView->currentIndex().row(), 1);
     }
 
-    void theLayoutFollowsTheWindowAndTheBars() {
-        open();
-        form->resize(1000, 600);
-        const int width = form->Client->width();
-        const int height = form->Client->height();
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
-        QCOMPARE(form->calendarPane->CalendarView->x(), width * 60 / 100);
-        action("MainToolbar")->trigger();
-        QVERIFY(!action("MainToolbar")->isChecked());
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 62, width * 60 / 100, height - 110));
-        action("MainButtonBar")->trigger();
-        QCOMPARE(pane().AddressView->height(), height - 70);
-        QVERIFY(!form->ButtonBar->isVisible());
-        action("MainToolbar")->trigger();
-        action("MainButtonBar")->trigger();
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
-    }
-
     void listAndFindBoxCarryAccessibleNames() {
         open();
         QCOMPARE(QAccessible::queryAccessibleInterface(form->FindEdit)->text(QAccessible::Name),
@@ -631,24 +613,6 @@ private slots:
         form->RightContext->close();
         action("ContextFullView")->trigger();
         QVERIFY(pane().fullViewShown());
-    }
-
-    void helpOpensTheManual() {
-        open();
-        action("MainHelp")->trigger();
-        QCOMPARE(env->shell.opened.size(), std::size_t(1));
-        QVERIFY(env->shell.opened[0].isLocalFile());
-        QVERIFY(env->shell.opened[0].toLocalFile().endsWith(QStringLiteral("manual/index.html")));
-    }
-
-    void statusBarShowsDateAndTime() {
-        open();
-        form->repaint();
-        const QString december = fromStored(env->services.locale.shortMonthName(12));
-        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("07. %1 26").arg(december));
-        QCOMPARE(form->statusPanels[2]->text(), QStringLiteral("09:30"));
-        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("Timer off"));
-        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Stopwatch off"));
     }
 };
 
