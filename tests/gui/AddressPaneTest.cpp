@@ -8,6 +8,7 @@
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -42,19 +43,11 @@ private:
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
-        Contact c;
-        c.name = name;
-        c.email = email;
-        c.www = www;
-        c.fax = fax;
-        return AddContact({}, c, env->clock, 1).id;
+        return AddContact({}, test::contactRecord(name, email, www, fax), env->clock, 1).id;
     }
 
     void addEntry(const char* comment) {
-        CalendarEntry entry;
-        entry.comment = comment;
-        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
-        AddEntry({}, entry, env->clock, 1);
+        AddEntry({}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, 7})), env->clock, 1);
     }
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
@@ -171,10 +164,7 @@ private slots:
                                  "Bob"}) {
             addContact(name);
         }
-        CalendarEntry entry;
-        entry.comment = "Inventur";
-        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
-        AddEntry({}, entry, env->clock, 1);
+        addEntry("Inventur");
         open();
         for (const char* typed : {"i", "I"}) {
             form->FindEdit->setText(QString::fromLatin1(typed));
@@ -201,7 +191,6 @@ private slots:
     }
 
     void aColumnClickKeepsItsSortOverRefills() {
-        Contact c;
         addContact("Zed", "", "", "1");
         addContact("Abe", "", "", "3");
         open();
@@ -269,9 +258,7 @@ private slots:
         const auto topName = [&] { return view->indexAt(QPoint(1, 1)).data().toString(); };
         QCOMPARE(topName(), QStringLiteral("Zz 040"));
 
-        Contact carl;
-        carl.name = "Carl";
-        AddContact({}, carl, env->clock, 1);
+        addContact("Carl");
         QTRY_VERIFY_WITH_TIMEOUT(listedNames().contains(QStringLiteral("Carl")), 1000);
         QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
@@ -323,10 +310,8 @@ private slots:
     }
 
     void deletingALinkedContactClearsTheLinks() {
-        CalendarEntry entry;
-        entry.comment = "Lunch";
-        entry.addressLink = 4; // Ann
-        const std::int32_t lunch = AddEntry({}, entry, env->clock, 1).id;
+        const std::int32_t lunch =
+            AddEntry({}, test::entryRecord("Lunch", kNoDate, 4 /* Ann */), env->clock, 1).id;
         openAlone();
         selectRow(rowOf("Ann"));
         QCOMPARE(pane().focusedContact()->name, std::string("Ann"));

@@ -11,6 +11,7 @@
 #include "editor/AddNewForm.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,13 +48,7 @@ private:
 
     std::int32_t addEntry(const char* comment, DayNumber day, std::int32_t link = -1,
                           const char* file = "", std::int16_t repeat = kRepeatNone) {
-        CalendarEntry e;
-        e.comment = comment;
-        e.dateFrom = day;
-        e.addressLink = link;
-        e.fileLink = file;
-        e.repeat = repeat;
-        return AddEntry({}, e, env->clock, 1).id;
+        return AddEntry({}, test::entryRecord(comment, day, link, file, repeat), env->clock, 1).id;
     }
 
     void open() {
@@ -328,12 +323,8 @@ private slots:
     }
 
     void theFileAndAddressCellsDoWhatTheySay() {
-        Contact ann;
-        ann.name = "Ann";
-        AddContact({}, ann, env->clock, 1);
-        Contact bob;
-        bob.name = "Bob";
-        const std::int32_t bobId = AddContact({}, bob, env->clock, 1).id;
+        AddContact({}, test::contactRecord("Ann"), env->clock, 1);
+        const std::int32_t bobId = AddContact({}, test::contactRecord("Bob"), env->clock, 1).id;
         addEntry("Meeting", dayOf(2026, 12, 7), bobId, "/home/me/agenda.odt");
         open();
         const int row = gridRowOf("Meeting");
@@ -355,9 +346,7 @@ private slots:
     }
 
     void aDroppedContactOpensTheEditorLinkedToIt() {
-        Contact ann;
-        ann.name = "Ann";
-        const std::int32_t annId = AddContact({}, ann, env->clock, 1).id;
+        const std::int32_t annId = AddContact({}, test::contactRecord("Ann"), env->clock, 1).id;
         open();
         form->addressPane->SelectContact(annId);
         QMimeData mime;
