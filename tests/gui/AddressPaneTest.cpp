@@ -1,6 +1,7 @@
 #include "address/AddressPane.h"
 #include "FakePaneHost.h"
 #include "FakeServices.h"
+#include "ModalDialogs.h"
 #include "address/AddressDeletion.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
@@ -215,14 +216,9 @@ private slots:
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
 
         header->resizeSection(3, 211); // as the user's drag does
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-            QVERIFY(editor != nullptr);
+        whenModal<TAddNewForm>([](TAddNewForm* editor) {
             editor->NameEdit->setText(QStringLiteral("Zoe"));
             editor->SaveAddr->click();
-            if (editor->isVisible()) {
-                editor->done(QDialog::Rejected);
-            }
         });
         selectRow(rowOf("bob"));
         pane().AddrEdit->click();

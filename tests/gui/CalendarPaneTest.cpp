@@ -1,6 +1,7 @@
 #include "calendar/CalendarPane.h"
 #include "FakePaneHost.h"
 #include "FakeServices.h"
+#include "ModalDialogs.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarTexts.h"
@@ -225,14 +226,9 @@ private slots:
         QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
         QStringList edited;
         const auto saveWhenShown = [&] {
-            QTimer::singleShot(0, [&] {
-                auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-                QVERIFY(editor != nullptr);
+            whenModal<TAddNewForm>([&](TAddNewForm* editor) {
                 edited << editor->CommentEdit->toPlainText();
                 editor->SaveCal->click();
-                if (editor->isVisible()) {
-                    editor->done(QDialog::Rejected);
-                }
             });
         };
         saveWhenShown();
@@ -357,9 +353,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QString loadedName;
         bool linked = false;
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-            QVERIFY(editor != nullptr);
+        whenModal<TAddNewForm>([&](TAddNewForm* editor) {
             loadedName = editor->NameEdit->text();
             linked = editor->Link->isChecked();
             env->messages.answers = {MessageResult::No};
