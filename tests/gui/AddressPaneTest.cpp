@@ -1,6 +1,7 @@
 #include "address/AddressPane.h"
 #include "FakePaneHost.h"
 #include "FakeServices.h"
+#include "ModalDialogs.h"
 #include "address/AddressDeletion.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
@@ -8,6 +9,7 @@
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -43,19 +45,11 @@ private:
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
-        Contact c;
-        c.name = name;
-        c.email = email;
-        c.www = www;
-        c.fax = fax;
-        return AddContact({}, c, env->clock, 1).id;
+        return AddContact({}, test::contactRecord(name, email, www, fax), env->clock, 1).id;
     }
 
     void addEntry(const char* comment) {
-        CalendarEntry entry;
-        entry.comment = comment;
-        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
-        AddEntry({}, entry, env->clock, 1);
+        AddEntry({}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, 7})), env->clock, 1);
     }
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
@@ -172,10 +166,7 @@ private slots:
                                  "Bob"}) {
             addContact(name);
         }
-        CalendarEntry entry;
-        entry.comment = "Inventur";
-        entry.dateFrom = dayNumberFromCivil({2026, 12, 7});
-        AddEntry({}, entry, env->clock, 1);
+        addEntry("Inventur");
         open();
         for (const char* typed : {"i", "I"}) {
             form->FindEdit->setText(QString::fromLatin1(typed));
@@ -202,7 +193,6 @@ private slots:
     }
 
     void aColumnClickKeepsItsSortOverRefills() {
-        Contact c;
         addContact("Zed", "", "", "1");
         addContact("Abe", "", "", "3");
         open();
@@ -227,14 +217,9 @@ private slots:
         QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
 
         header->resizeSection(3, 211); // as the user's drag does
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-            QVERIFY(editor != nullptr);
+        whenModal<TAddNewForm>([](TAddNewForm* editor) {
             editor->NameEdit->setText(QStringLiteral("Zoe"));
             editor->SaveAddr->click();
-            if (editor->isVisible()) {
-                editor->done(QDialog::Rejected);
-            }
         });
         selectRow(rowOf("bob"));
         pane().AddrEdit->click();
@@ -270,9 +255,7 @@ private slots:
         const auto topName = [&] { return view->indexAt(QPoint(1, 1)).data().toString(); };
         QCOMPARE(topName(), QStringLiteral("Zz 040"));
 
-        Contact carl;
-        carl.name = "Carl";
-        AddContact({}, carl, env->clock, 1);
+        addContact("Carl");
         QTRY_VERIFY_WITH_TIMEOUT(listedNames().contains(QStringLiteral("Carl")), 1000);
         QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
@@ -324,10 +307,8 @@ private slots:
     }
 
     void deletingALinkedContactClearsTheLinks() {
-        CalendarEntry entry;
-        entry.comment = "Lunch";
-        entry.addressLink = 4; // Ann
-        const std::int32_t lunch = AddEntry({}, entry, env->clock, 1).id;
+        const std::int32_t lunch =
+            AddEntry({}, test::entryRecord("Lunch", kNoDate, 4 /* Ann */), env->clock, 1).id;
         openAlone();
         selectRow(rowOf("Ann"));
         QCOMPARE(pane().focusedContact()->name, std::string("Ann"));
@@ -613,24 +594,6 @@ private slots:
         QCOMPARE(pane().AddressView->currentIndex().row(), 1);
     }
 
-    void theLayoutFollowsTheWindowAndTheBars() {
-        open();
-        form->resize(1000, 600);
-        const int width = form->Client->width();
-        const int height = form->Client->height();
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
-        QCOMPARE(form->calendarPane->CalendarView->x(), width * 60 / 100);
-        action("MainToolbar")->trigger();
-        QVERIFY(!action("MainToolbar")->isChecked());
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 62, width * 60 / 100, height - 110));
-        action("MainButtonBar")->trigger();
-        QCOMPARE(pane().AddressView->height(), height - 70);
-        QVERIFY(!form->ButtonBar->isVisible());
-        action("MainToolbar")->trigger();
-        action("MainButtonBar")->trigger();
-        QCOMPARE(pane().AddressView->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
-    }
-
     void listAndFindBoxCarryAccessibleNames() {
         open();
         QCOMPARE(QAccessible::queryAccessibleInterface(form->FindEdit)->text(QAccessible::Name),
@@ -659,24 +622,6 @@ private slots:
         form->RightContext->close();
         action("ContextFullView")->trigger();
         QVERIFY(pane().fullViewShown());
-    }
-
-    void helpOpensTheManual() {
-        open();
-        action("MainHelp")->trigger();
-        QCOMPARE(env->shell.opened.size(), std::size_t(1));
-        QVERIFY(env->shell.opened[0].isLocalFile());
-        QVERIFY(env->shell.opened[0].toLocalFile().endsWith(QStringLiteral("manual/index.html")));
-    }
-
-    void statusBarShowsDateAndTime() {
-        open();
-        form->repaint();
-        const QString december = fromStored(env->services.locale.shortMonthName(12));
-        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("07. %1 26").arg(december));
-        QCOMPARE(form->statusPanels[2]->text(), QStringLiteral("09:30"));
-        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("Timer off"));
-        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Stopwatch off"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "calendar/CalendarPane.h"
 #include "FakePaneHost.h"
 #include "FakeServices.h"
+#include "ModalDialogs.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarTexts.h"
@@ -11,6 +12,7 @@
 #include "editor/AddNewForm.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,13 +49,7 @@ private:
 
     std::int32_t addEntry(const char* comment, DayNumber day, std::int32_t link = -1,
                           const char* file = "", std::int16_t repeat = kRepeatNone) {
-        CalendarEntry e;
-        e.comment = comment;
-        e.dateFrom = day;
-        e.addressLink = link;
-        e.fileLink = file;
-        e.repeat = repeat;
-        return AddEntry({}, e, env->clock, 1).id;
+        return AddEntry({}, test::entryRecord(comment, day, link, file, repeat), env->clock, 1).id;
     }
 
     void open() {
@@ -230,14 +226,9 @@ private slots:
         QCOMPARE(pane().CalendarView->currentIndex().row() + 1, gridRowOf("Dentist"));
         QStringList edited;
         const auto saveWhenShown = [&] {
-            QTimer::singleShot(0, [&] {
-                auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-                QVERIFY(editor != nullptr);
+            whenModal<TAddNewForm>([&](TAddNewForm* editor) {
                 edited << editor->CommentEdit->toPlainText();
                 editor->SaveCal->click();
-                if (editor->isVisible()) {
-                    editor->done(QDialog::Rejected);
-                }
             });
         };
         saveWhenShown();
@@ -328,12 +319,8 @@ private slots:
     }
 
     void theFileAndAddressCellsDoWhatTheySay() {
-        Contact ann;
-        ann.name = "Ann";
-        AddContact({}, ann, env->clock, 1);
-        Contact bob;
-        bob.name = "Bob";
-        const std::int32_t bobId = AddContact({}, bob, env->clock, 1).id;
+        AddContact({}, test::contactRecord("Ann"), env->clock, 1);
+        const std::int32_t bobId = AddContact({}, test::contactRecord("Bob"), env->clock, 1).id;
         addEntry("Meeting", dayOf(2026, 12, 7), bobId, "/home/me/agenda.odt");
         open();
         const int row = gridRowOf("Meeting");
@@ -355,9 +342,7 @@ private slots:
     }
 
     void aDroppedContactOpensTheEditorLinkedToIt() {
-        Contact ann;
-        ann.name = "Ann";
-        const std::int32_t annId = AddContact({}, ann, env->clock, 1).id;
+        const std::int32_t annId = AddContact({}, test::contactRecord("Ann"), env->clock, 1).id;
         open();
         form->addressPane->SelectContact(annId);
         QMimeData mime;
@@ -368,9 +353,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QString loadedName;
         bool linked = false;
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<TAddNewForm*>(QApplication::activeModalWidget());
-            QVERIFY(editor != nullptr);
+        whenModal<TAddNewForm>([&](TAddNewForm* editor) {
             loadedName = editor->NameEdit->text();
             linked = editor->Link->isChecked();
             env->messages.answers = {MessageResult::No};

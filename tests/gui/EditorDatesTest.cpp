@@ -6,6 +6,7 @@
 #include "platform/StoredText.h"
 #include "platform/SystemLocale.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -46,9 +47,7 @@ private:
     }
 
     std::int32_t addEntry(const char* comment, DayNumber from, DayNumber to = kNoDate) {
-        CalendarEntry entry;
-        entry.comment = comment;
-        entry.dateFrom = from;
+        CalendarEntry entry = test::entryRecord(comment, from);
         entry.dateTo = to;
         return AddEntry({}, entry, env->clock, 1).id;
     }

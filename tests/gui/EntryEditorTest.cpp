@@ -656,21 +656,6 @@ private slots:
         QVERIFY(!dialogs.openFile(nullptr, request).has_value());
     }
 
-    void oneNoticePerPlaybackFromTheFakePlayer() {
-        std::unique_ptr<SoundPlayer> player = env->services.sounds.create();
-        auto* fake = env->sounds.created.back();
-        QSignalSpy notices(player.get(), &SoundPlayer::notified);
-        player->setFileName(QStringLiteral("/sounds/bell.wav"));
-        player->open();
-        player->notifyAtEnd();
-        player->play();
-        fake->finish();
-        fake->finish();
-        QCOMPARE(notices.count(), 1);
-        QCOMPARE(fake->plays, 1);
-        QCOMPARE(fake->fileName, QStringLiteral("/sounds/bell.wav"));
-    }
-
     void theRealPlayerEndsWithOneNoticeAndNeverHangs() {
         test::TempDir dir;
         const std::string wav = (dir / "beep.wav").string();

@@ -1,0 +1,81 @@
+#include "FakeServices.h"
+#include "address/AddressPane.h"
+#include "app/MainForm.h"
+#include "calendar/CalendarPane.h"
+#include "platform/StoredText.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace trevik;
+
+// The window's own parts around the panes: how it lays them out with its bars, its help
+// command and its status bar.
+class MainWindowBarsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+    std::unique_ptr<TMainForm> form;
+
+    void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
+
+    QTreeView* addressView() { return form->addressPane->AddressView; }
+
+    QAction* action(const char* name) {
+        return form->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void init() { env = std::make_unique<FakeEnvironment>(); }
+
+    void cleanup() {
+        form.reset();
+        env.reset();
+    }
+
+    void theLayoutFollowsTheWindowAndTheBars() {
+        open();
+        form->resize(1000, 600);
+        const int width = form->Client->width();
+        const int height = form->Client->height();
+        QCOMPARE(addressView()->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
+        QCOMPARE(form->calendarPane->CalendarView->x(), width * 60 / 100);
+        action("MainToolbar")->trigger();
+        QVERIFY(!action("MainToolbar")->isChecked());
+        QCOMPARE(addressView()->geometry(), QRect(0, 62, width * 60 / 100, height - 110));
+        action("MainButtonBar")->trigger();
+        QCOMPARE(addressView()->height(), height - 70);
+        QVERIFY(!form->ButtonBar->isVisible());
+        action("MainToolbar")->trigger();
+        action("MainButtonBar")->trigger();
+        QCOMPARE(addressView()->geometry(), QRect(0, 92, width * 60 / 100, height - 140));
+    }
+
+    void helpOpensTheManual() {
+        open();
+        action("MainHelp")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QVERIFY(env->shell.opened[0].isLocalFile());
+        QVERIFY(env->shell.opened[0].toLocalFile().endsWith(QStringLiteral("manual/index.html")));
+    }
+
+    void statusBarShowsDateAndTime() {
+        open();
+        form->repaint();
+        const QString december = fromStored(env->services.locale.shortMonthName(12));
+        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("07. %1 26").arg(december));
+        QCOMPARE(form->statusPanels[2]->text(), QStringLiteral("09:30"));
+        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("Timer off"));
+        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Stopwatch off"));
+    }
+};
+
+QTEST_MAIN(MainWindowBarsTest)
+#include "MainWindowBarsTest.moc"
