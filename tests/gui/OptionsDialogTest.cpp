@@ -22,9 +22,9 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTreeView>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <fstream>
 #include <memory>
