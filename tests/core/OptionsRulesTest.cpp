@@ -43,9 +43,9 @@ TEST(TypeUse, CountsTheEntriesOfOneCode) {
     EXPECT_EQ(CountEntriesOfType(dir.path(), 1), 0); // no calendar file
     CalSet set(dir.path());
     set.Open();
-    for (std::int16_t type : {1, 2, 1, -1, 1, 32767}) {
+    for (int type : {1, 2, 1, -1, 1, 32767}) {
         set.NewRecord();
-        set.type = type;
+        set.type = std::int16_t(type);
         set.Write();
     }
     set.Close();

@@ -1,6 +1,7 @@
 #include "planner/YearlyForm.h"
 
 #include "calendar/CalendarNavigation.h"
+#include "planner/PlannerCellDelegate.h"
 #include "planner/PlannerModel.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
@@ -39,6 +40,7 @@ TYearlyForm::TYearlyForm(Services& services, QWidget* parent)
     YearlyView->setObjectName(QStringLiteral("YearlyView"));
     YearlyView->setAccessibleName(QStringLiteral("Yearly planner"));
     YearlyView->setModel(model_);
+    YearlyView->setItemDelegate(new PlannerCellDelegate(YearlyView));
     YearlyView->setSelectionMode(QAbstractItemView::ContiguousSelection);
     YearlyView->setSelectionBehavior(QAbstractItemView::SelectItems);
     YearlyView->setEditTriggers(QAbstractItemView::NoEditTriggers);
