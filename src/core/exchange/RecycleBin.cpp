@@ -20,12 +20,6 @@ std::size_t recordSizeOf(std::uint8_t tag) {
     return tag == kContactTag ? kContactRecordSize : tag == kEntryTag ? kCalendarRecordSize : 0;
 }
 
-std::int64_t expectedSize(const BinHeader& header) {
-    return std::int64_t(kBinHeaderSize) +
-           std::int64_t(header.addressCount) * std::int64_t(1 + kContactRecordSize) +
-           std::int64_t(header.calendarCount) * std::int64_t(1 + kCalendarRecordSize);
-}
-
 std::string encodeHeader(const BinHeader& header) {
     std::array<std::uint8_t, kBinHeaderSize> bytes{};
     storeLE(bytes.data(), header.addressCount);
@@ -186,30 +180,20 @@ std::string addToBin(const std::filesystem::path& directory, const std::vector<B
         return path.string() + ": " + systemReason(reason);
     };
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
+    std::string bytes;
+    if (::fstat(fd, &info) != 0 || !readAll(fd, bytes, info.st_size)) {
         return failed(errno);
     }
-    std::string head;
-    if (!readAll(fd, head, std::min<std::int64_t>(info.st_size, kBinHeaderSize))) {
+    // The entries are walked every time (the bin is small): one cut, or behind an unknown tag,
+    // would hide everything appended after it, so the bin is first cut back to its last whole
+    // entry and its counts are made to agree with what it holds.
+    BinHeader header;
+    const std::int64_t end = std::int64_t(
+        bytes.size() < kBinHeaderSize
+            ? kBinHeaderSize
+            : walkEntries(bytes, std::numeric_limits<std::int64_t>::max(), nullptr, header));
+    if (end != info.st_size && ::ftruncate(fd, off_t(end)) != 0) {
         return failed(errno);
-    }
-    BinHeader header = decodeHeader(head);
-    std::int64_t end = expectedSize(header);
-    if (head.size() < kBinHeaderSize || header.addressCount < 0 || header.calendarCount < 0 ||
-        end != info.st_size) {
-        // Damaged: keep the whole entries there are, and count them anew.
-        std::string bytes;
-        if (!readAll(fd, bytes, info.st_size)) {
-            return failed(errno);
-        }
-        header = {};
-        end = std::int64_t(
-            bytes.size() < kBinHeaderSize
-                ? kBinHeaderSize
-                : walkEntries(bytes, std::numeric_limits<std::int64_t>::max(), nullptr, header));
-        if (::ftruncate(fd, off_t(end)) != 0) {
-            return failed(errno);
-        }
     }
     std::string appended;
     for (const BinEntry& entry : entries) {
