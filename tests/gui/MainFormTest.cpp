@@ -251,12 +251,12 @@ private slots:
     void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
         TMainForm form(env->services, {});
         for (const char* name :
-             {"MainExit", "MainCloseTray", "MainAbout", "MainHelp", "MainNew", "MainEdit",
-              "MainNotes", "MainTimer", "TrayOpen", "TrayToday", "TrayNew", "TrayStopwatch",
-              "TrayTimer", "TrayNotes", "TrayExit"}) {
+             {"MainExit", "MainUpdate", "MainRecycleBin", "MainCloseTray", "MainAbout", "MainHelp",
+              "MainNew", "MainEdit", "MainNotes", "MainTimer", "TrayOpen", "TrayToday", "TrayNew",
+              "TrayStopwatch", "TrayTimer", "TrayNotes", "TrayExit"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
-        for (const char* name : {"MainUpdate", "MainCut", "MainOptions", "MainCalPlanner"}) {
+        for (const char* name : {"MainCut", "MainOptions", "MainCalPlanner"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(!action(form, "MainSelectAll")->isVisible());

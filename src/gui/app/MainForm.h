@@ -83,6 +83,14 @@ public:
     TTimerForm* TimerForm = nullptr;
     TStopwatchForm* StopwatchForm = nullptr;
 
+    // Exchange (MainFormExchange.cpp): the Update dialog and the recycle bin.
+    void MainUpdateClick();
+    void OpenUpdateDialog(const QString& exchangeFile);
+    void MainRecycleBinClick();
+    // After an update wrote settings: the display settings, window position, column widths
+    // and calendar pane, in that order.
+    void ReloadUpdatedSettings();
+
     // Opens the entry editor in one of its modes (new, edit, from the find bar, ...).
     void OpenEditor(int mode);
     // As the pane buttons and double-clicks do: one half of findState set for the call.
