@@ -56,7 +56,7 @@ std::string oneLine(std::string message) {
 }
 
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-            const Clock& clock, const Locale& locale) {
+            const Clock& clock, const Locale& locale, const CliInput& input) {
     const auto commands = AllCommands();
     std::vector<std::string> rest = args;
     std::string dataDir;
@@ -97,7 +97,13 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
         CliContext context{dataDir.empty() ? std::filesystem::path()
                                            : std::filesystem::path(dataDir),
-                           settings, clock, locale, out};
+                           settings,
+                           clock,
+                           locale,
+                           out,
+                           input.in,
+                           &err,
+                           input.inputIsTerminal && input.in != nullptr};
         if (!dataDir.empty() && !std::filesystem::is_directory(context.dataDir)) {
             err << kTool << ": the data directory " << oneLine(dataDir) << " does not exist\n";
             return 2;
@@ -113,8 +119,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const Clock& clock, const Locale& locale) {
-    const int status = runTool(args, out, err, clock, locale);
+           const Clock& clock, const Locale& locale, const CliInput& input) {
+    const int status = runTool(args, out, err, clock, locale, input);
     // What was printed only counts once it is out: a full disk shows at the last flush.
     if (!out.flush()) {
         err << kTool << ": cannot write to standard output" << writeFailureReason(out) << "\n";

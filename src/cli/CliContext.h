@@ -5,6 +5,7 @@
 #include "settings/SettingsFile.h"
 
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,10 @@ struct CliContext {
     const Clock& clock;
     const Locale& locale;
     std::ostream& out;
+    // Where questions are asked and answered: only a terminal may be asked.
+    std::istream* in = nullptr;
+    std::ostream* questions = nullptr;
+    bool inputIsTerminal = false;
 };
 
 } // namespace trevik::cli

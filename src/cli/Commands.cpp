@@ -12,6 +12,11 @@ std::unique_ptr<Command> MakeAddContactCommand();
 std::unique_ptr<Command> MakeAddEntryCommand();
 std::unique_ptr<Command> MakeDeleteContactCommand();
 std::unique_ptr<Command> MakeDeleteEntryCommand();
+std::unique_ptr<Command> MakePrepareCommand();
+std::unique_ptr<Command> MakeApplyCommand();
+std::unique_ptr<Command> MakeBinCommand();
+std::unique_ptr<Command> MakeRestoreCommand();
+std::unique_ptr<Command> MakeEmptyBinCommand();
 
 std::vector<std::unique_ptr<Command>> AllCommands() {
     std::vector<std::unique_ptr<Command>> commands;
@@ -25,6 +30,11 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
     commands.push_back(MakeAddEntryCommand());
     commands.push_back(MakeDeleteContactCommand());
     commands.push_back(MakeDeleteEntryCommand());
+    commands.push_back(MakePrepareCommand());
+    commands.push_back(MakeApplyCommand());
+    commands.push_back(MakeBinCommand());
+    commands.push_back(MakeRestoreCommand());
+    commands.push_back(MakeEmptyBinCommand());
     return commands;
 }
 

@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     // Standard output through a buffer that keeps the reason of a failed write.
     trevik::cli::DescriptorBuffer output(STDOUT_FILENO);
     std::ostream out(&output);
-    return trevik::cli::RunCli(args, out, std::cerr, clock, *locale);
+    const trevik::cli::CliInput input{&std::cin, ::isatty(STDIN_FILENO) == 1};
+    return trevik::cli::RunCli(args, out, std::cerr, clock, *locale, input);
 }

@@ -272,13 +272,13 @@ private slots:
     void menusHoldEveryCommandAndOnlyBuiltOnesCanBeChosen() {
         TMainForm form(env->services, {});
         for (const char* name :
-             {"MainExit", "MainCloseTray", "MainAbout", "MainHelp", "MainNew", "MainEdit",
-              "MainNotes", "MainTimer", "TrayOpen", "TrayToday", "TrayNew", "TrayStopwatch",
-              "TrayTimer", "TrayNotes", "TrayExit", "MainOptions", "MainCalPlanner",
+             {"MainExit", "MainUpdate", "MainRecycleBin", "MainCloseTray", "MainAbout", "MainHelp",
+              "MainNew", "MainEdit", "MainNotes", "MainTimer", "TrayOpen", "TrayToday", "TrayNew",
+              "TrayStopwatch", "TrayTimer", "TrayNotes", "TrayExit", "MainOptions", "MainCalPlanner",
               "PlannerButton", "OptionsButton"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
-        for (const char* name : {"MainUpdate", "MainCut"}) {
+        for (const char* name : {"MainCut"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(action(form, "MainToolbar")->isChecked());

@@ -19,6 +19,11 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 grep -q '^UID=' "$XDG_CONFIG_HOME/Trevik.Ini" || { echo "first instance did not start"; exit 1; }
+# The start made the exchange files' association under the user's data directory.
+grep -q '^MimeType=application/x-trevik-exchange;' "$XDG_DATA_HOME/applications/trevik.desktop" ||
+    { echo "no desktop entry for exchange files"; exit 1; }
+grep -q 'glob pattern="\*.tvx"' "$XDG_DATA_HOME/mime/packages/trevik-tvx.xml" ||
+    { echo "no MIME package for exchange files"; exit 1; }
 
 start=$(date +%s%N)
 status=0

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/BinCopy.h"
 #include "storage/RecordResult.h"
 
 #include <cstdint>
@@ -14,7 +15,10 @@ struct AddressDeletion {
 };
 
 // Deletes a contact as the address pane does: first clears every calendar link to it, then
-// removes it from the address file. A contact that is gone already is left alone.
-AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32_t id);
+// keeps a copy in the recycle bin (unless told not to) and removes it from the address file. A
+// contact that is gone already is left alone. A copy that cannot be kept does not stop the
+// deletion; `result.error` then says so.
+AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32_t id,
+                              BinCopy copy = BinCopy::ToBin);
 
 } // namespace trevik

@@ -1,6 +1,9 @@
 #include "calendar/OutdatedEntries.h"
 
+#include "exchange/RecycleBin.h"
 #include "storage/CalSet.h"
+
+#include <vector>
 
 namespace trevik {
 
@@ -16,7 +19,7 @@ bool isOutdated(const CalendarEntry& entry, DayNumber today) {
 } // namespace
 
 int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber today,
-                          std::string* error) {
+                          std::string* error, BinCopy copy) {
     CalSet set(directory);
     set.Open();
     int removed = 0;
@@ -28,6 +31,18 @@ int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber toda
     };
     if (failed()) {
         return 0;
+    }
+    // Every copy goes to the bin in one append before the first deletion, so the bin is
+    // written (and flushed) once, not once per entry.
+    std::string binError;
+    if (copy == BinCopy::ToBin) {
+        std::vector<BinEntry> copies;
+        for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
+            if (isOutdated(set, today)) {
+                copies.push_back(BinEntry::of(static_cast<const CalendarEntry&>(set)));
+            }
+        }
+        binError = addToBin(directory, copies);
     }
     // Deleting moves the later records down, so the scan looks at the same position again.
     std::int32_t position = 1;
@@ -41,6 +56,10 @@ int DeleteOutdatedEntries(const std::filesystem::path& directory, DayNumber toda
         } else {
             ++position;
         }
+    }
+    if (!binError.empty() && error != nullptr) {
+        *error = "The outdated entries were deleted, but could not be kept in the recycle bin: " +
+                 binError;
     }
     return removed;
 }

@@ -1,5 +1,6 @@
 #include "storage/EntryRecords.h"
 
+#include "exchange/RecycleBin.h"
 #include "storage/StampedRecords.h"
 
 namespace trevik {
@@ -31,8 +32,27 @@ RecordResult ChangeEntry(const std::filesystem::path& directory, const CalendarE
     return ChangeStamped<CalSet>(directory, entry, copyFields, clock);
 }
 
-RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id) {
-    return DeleteStamped<CalSet>(directory, id);
+RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id, BinCopy copy) {
+    if (copy == BinCopy::NoCopy) {
+        return DeleteStamped<CalSet>(directory, id);
+    }
+    CalSet set(directory);
+    set.Open();
+    if (!set.isOpen()) {
+        return {id, false, set.lastError()};
+    }
+    const std::int32_t position = set.FindById(id);
+    if (position == 0) {
+        return {id, false, set.lastError()};
+    }
+    const std::string binError =
+        AddCalendarEntryToBin(directory, static_cast<const CalendarEntry&>(set));
+    set.Delete(position);
+    RecordResult result{id, true, set.lastError()};
+    if (result.error.empty() && !binError.empty()) {
+        result.error = std::string("The entry ") + kNotKeptInBin + binError;
+    }
+    return result;
 }
 
 std::optional<CalendarEntry> LoadEntry(const std::filesystem::path& directory, std::int32_t id) {

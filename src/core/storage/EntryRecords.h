@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Clock.h"
+#include "storage/BinCopy.h"
 #include "storage/CalSet.h"
 #include "storage/RecordResult.h"
 
@@ -18,7 +19,10 @@ RecordResult AddEntry(const std::filesystem::path& directory, const CalendarEntr
 RecordResult ChangeEntry(const std::filesystem::path& directory, const CalendarEntry& entry,
                          const Clock& clock);
 
-RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id);
+// Deletes the entry, first keeping a copy in the recycle bin unless told not to. A copy that
+// cannot be kept does not stop the deletion; `error` then says so.
+RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id,
+                         BinCopy copy = BinCopy::ToBin);
 
 std::optional<CalendarEntry> LoadEntry(const std::filesystem::path& directory, std::int32_t id);
 

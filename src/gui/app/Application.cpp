@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "common/InstanceLock.h"
 #include "platform/Services.h"
+#include "shell/ShellIntegration.h"
 
 #include <QApplication>
 
@@ -31,6 +32,10 @@ int runTrevik(int argc, char** argv) {
             TAboutForm splash;
             splash.exec();
         }
+        // Exchange files open in the program; rewritten only when this start changes it, and
+        // nothing is said when it cannot be written.
+        trevik::AssociateFileType(trevik::userDataHome(),
+                                  QApplication::applicationFilePath().toStdString());
         TMainForm main(services, QApplication::arguments().mid(1));
         QObject::connect(&main, &TMainForm::exitRequested, &app, &QApplication::quit);
         QApplication::exec();

@@ -90,6 +90,14 @@ public:
     ViewState& viewState() override;
     QWidget* dialogParent() override;
     DataFilesWatcher& dataFiles() override;
+    // Exchange (MainFormExchange.cpp): the Update dialog and the recycle bin.
+    void MainUpdateClick();
+    void OpenUpdateDialog(const QString& exchangeFile);
+    void MainRecycleBinClick();
+    // After an update wrote settings: the display settings, window position, column widths
+    // and calendar pane, in that order.
+    void ReloadUpdatedSettings();
+
 
     // Alarms (MainFormAlarms.cpp): checked at the start of every minute of the run.
     bool CheckAlarms();

@@ -47,9 +47,14 @@ void addCommands(TMainForm* form, QMenu* menu, std::initializer_list<Command> co
 void TMainForm::buildMainMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addCommands(this, file,
-                {{"MainUpdate", "Update"},
+                {{"MainUpdate", "Update", &TMainForm::MainUpdateClick},
+                 {"MainRecycleBin", "Recycle bin...", &TMainForm::MainRecycleBinClick},
                  {"MainCloseTray", "Close to systray", &TMainForm::MainCloseTrayClick},
                  {"MainExit", "Exit", &TMainForm::MainExitClick}});
+
+    // Queued: the dialog opens once the activation that asked for it is over.
+    connect(this, &TMainForm::exchangeFileRequested, this, &TMainForm::OpenUpdateDialog,
+            Qt::QueuedConnection);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     addCommands(this, edit,
@@ -127,7 +132,7 @@ void TMainForm::buildToolBar() {
         Handler handler;
     };
     const Button buttons[] = {
-        {"UpdateButton", "update", "Update", nullptr},
+        {"UpdateButton", "update", "Update", &TMainForm::MainUpdateClick},
         {nullptr, nullptr, nullptr, nullptr},
         {"TimerButton", "timer", "Timer", &TMainForm::MainTimerClick},
         {"StopwatchButton", "stopwatch", "Stopwatch", &TMainForm::MainStopwatchClick},
