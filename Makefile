@@ -1,11 +1,12 @@
 # Set-up, build, run and test in one step each; see README.md.
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build fuzz-build run test test-asan bench clean
+.PHONY: all deps configure build fuzz-build run test test-asan bench package clean
 
 all: build
 
@@ -18,7 +19,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Only the window and what it links: the tests and benchmarks wait for `make test`.
+run: configure
+	cmake --build $(BUILD) -j$(JOBS) --target trevik
 	scripts/run-trevik $(BUILD)/src/gui/trevik
 
 # The fuzz targets need clang and sanitizers of their own, so they build apart.
@@ -37,5 +40,18 @@ test-asan:
 bench: build
 	$(BUILD)/bench/trevik-bench
 
+# A Debian package in this folder, built in its own tree for /usr with Debian's hardening
+# flags and without the tests.
+package: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	    -DTREVIK_TESTS=OFF -DTREVIK_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	rm -f $(PACKAGE_BUILD)/trevik_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	cp $(PACKAGE_BUILD)/trevik_*.deb .
+	@ls -l trevik_*.deb
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz $(PACKAGE_BUILD) trevik_*.deb

@@ -84,7 +84,9 @@ std::string desktopEntryText(const std::string& program) {
            "Exec=" +
            desktopExecProgram(program) +
            " %f\n"
-           "Icon=trevik\n"
+           "Icon=" +
+           std::string(kIconName) +
+           "\n"
            "Terminal=false\n"
            "Categories=Office;Calendar;ContactManagement;\n"
            "MimeType=" +
@@ -98,7 +100,9 @@ std::string mimePackageText() {
            std::string(kExchangeMimeType) +
            "\">\n"
            "    <comment>Trevik exchange file</comment>\n"
-           "    <glob pattern=\"*.tvx\"/>\n"
+           "    <glob pattern=\"" +
+           std::string(kExchangeGlob) +
+           "\"/>\n"
            "  </mime-type>\n"
            "</mime-info>\n";
 }
@@ -110,7 +114,9 @@ std::string autostartEntryText(const std::string& program) {
            "Exec=" +
            desktopExecProgram(program) +
            "\n"
-           "Icon=trevik\n"
+           "Icon=" +
+           std::string(kIconName) +
+           "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }
@@ -148,8 +154,8 @@ AssociationResult AssociateFileType(const std::filesystem::path& dataHome,
     const std::filesystem::path mime = dataHome / "mime";
     result.desktopEntryWritten =
         writeWhenChanged(applications / kDesktopFileName, desktopEntryText(program), result.errors);
-    result.mimePackageWritten =
-        writeWhenChanged(mime / "packages" / kMimePackageName, mimePackageText(), result.errors);
+    result.mimePackageWritten = writeWhenChanged(mime / "packages" / kMimePackageFileName,
+                                                 mimePackageText(), result.errors);
     if (result.mimePackageWritten) {
         run("update-mime-database", {mime.string()});
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DesktopNames.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -8,10 +10,7 @@
 namespace trevik {
 
 // What stands in for the registry: a desktop entry that opens exchange files, the MIME type
-// of *.tvx, and an XDG autostart entry.
-inline constexpr const char* kDesktopFileName = "trevik.desktop";
-inline constexpr const char* kMimePackageName = "trevik-tvx.xml";
-inline constexpr const char* kExchangeMimeType = "application/x-trevik-exchange";
+// of *.tvx, and an XDG autostart entry, under the names of DesktopNames.h.
 
 // $XDG_DATA_HOME, else ~/.local/share; $XDG_CONFIG_HOME, else ~/.config.
 std::filesystem::path userDataHome();
