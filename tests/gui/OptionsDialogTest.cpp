@@ -2,15 +2,18 @@
 // controls that act at once, the entry types, and what the window does after it.
 #include "FakeServices.h"
 #include "ModalDialogs.h"
+#include "address/AddressDeletion.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
 #include "calendar/CalendarPane.h"
 #include "calendar/TypeForm.h"
+#include "exchange/RecycleBin.h"
 #include "options/OptionsForm.h"
 #include "settings/Settings.h"
 #include "storage/EntryRecords.h"
 #include "storage/TypeRecords.h"
 #include "storage/TypeSet.h"
+#include "support/ExchangeData.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
@@ -336,12 +339,38 @@ private slots:
         QVERIFY(shown("Today"));
     }
 
-    void emptyingTheRecycleBinSaysItIsNotAvailableYet() {
+    void emptyRecycleBinEmptiesItAtOnceAndTellsWhenItCannot() {
+        trevik::test::appendContacts(env->dataPath(), {trevik::test::contactOf("Ann", 1, 5, 2, 1)});
+        QVERIFY(DeleteAddress({}, 1).result.ok());
+        QCOMPARE(ReadRecycleBin({}).entries.size(), std::size_t(1));
         std::int32_t ratio = 60;
         auto options = dialog(ratio);
         options->EmptyBin->click();
+        QVERIFY(env->messages.shown.empty()); // no question, no message
+        QVERIFY(ReadRecycleBin({}).entries.empty());
+        // A bin that cannot be replaced (here a folder stands in its place) is told.
+        std::filesystem::remove(env->dataPath() / trevik::kRecycleBinName);
+        std::filesystem::create_directory(env->dataPath() / trevik::kRecycleBinName);
+        std::filesystem::create_directory(env->dataPath() / trevik::kRecycleBinName / "x");
+        options->EmptyBin->click();
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
-        QVERIFY(lastMessage().contains(QStringLiteral("not available")));
+        QCOMPARE(env->messages.shown[0].caption, QStringLiteral("IO Error"));
+    }
+
+    void okInTheWindowWritesAndRemovesTheAutostartEntry() {
+        TMainForm main(env->services, {});
+        const std::filesystem::path entry =
+            std::filesystem::path(env->config.path().toStdString()) / "autostart" /
+            "trevik.desktop";
+        for (const bool on : {true, false}) {
+            whenModal<TOptionsForm>([&](TOptionsForm* o) {
+                o->LaunchCheck->setChecked(on);
+                o->OK->click();
+            });
+            main.MainOptionsClick();
+            QCOMPARE(std::filesystem::exists(entry), on);
+        }
+        QVERIFY(env->messages.shown.empty());
     }
 
     void typesAreAddedRenamedAndDeletedAtOnce() {

@@ -5,6 +5,9 @@
 #include "planner/YearlyForm.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
+#include "shell/ShellIntegration.h"
+
+#include <QApplication>
 
 using namespace trevik;
 
@@ -18,9 +21,10 @@ void TMainForm::MainCalPlannerClick() {
 }
 
 void TMainForm::MainOptionsClick() {
-    // The logon entry's writer belongs to the shell integration; until it is here, OK leaves
-    // the entry alone.
-    const TOptionsForm::RunAtLogon setRunAtLogon;
+    const TOptionsForm::RunAtLogon setRunAtLogon = [](bool on) {
+        return SetRunAtLogon(userConfigHome(), QApplication::applicationFilePath().toStdString(),
+                             on);
+    };
     TOptionsForm options(services_, view_.display.addressRatio, setRunAtLogon, this);
     options.Prepare(view_.display);
     if (options.exec() == QDialog::Accepted) {

@@ -107,7 +107,8 @@ void CalendarPane::buildViewMenu() {
     CalViewMenu->addSeparator();
     QAction* planner = CalViewMenu->addAction(QStringLiteral("Yearly Planner"));
     planner->setObjectName(QStringLiteral("CalPlanner"));
-    planner->setEnabled(false); // the yearly planner is not built yet
+    // The window that holds the pane opens the planner, and enables the entry when it connects it.
+    planner->setEnabled(false);
 }
 
 void CalendarPane::SetUpCalendarPane() {

@@ -3,6 +3,7 @@
 #include "calendar/OutdatedEntries.h"
 #include "calendar/TypeForm.h"
 #include "calendar/TypeUse.h"
+#include "exchange/RecycleBin.h"
 #include "platform/FileErrors.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
@@ -384,8 +385,7 @@ void TOptionsForm::DeleteClick() {
 }
 
 void TOptionsForm::EmptyBinClick() {
-    services_.messages.show(this, QStringLiteral("Emptying the recycle bin is not available yet."),
-                            QString(), MessageButtons::Ok, MessageIcon::Information);
+    reportWriteError(services_.messages, this, EmptyRecycleBin({}));
 }
 
 bool TOptionsForm::fillTypeList() {
