@@ -124,6 +124,7 @@ private slots:
         QCOMPARE(model->headerData(11, Qt::Vertical).toString(), QStringLiteral("December"));
         QCOMPARE(planner->YearlyView->horizontalHeader()->sectionSize(0), 22);
         QVERIFY(planner->YearlyView->verticalHeader()->width() >= 50);
+        planner->grab().save(QStringLiteral(TREVIK_SCREENSHOT_DIR "/yearly-planner.png"));
         QCOMPARE(cell(*planner, 1, 1), QStringLiteral("H"));
         QCOMPARE(cell(*planner, 1, 2), QStringLiteral("HB"));
         QCOMPARE(cell(*planner, 1, 3), QStringLiteral("B"));
