@@ -91,3 +91,32 @@ TEST(ShellIntegration, TheToolRunnerTellsAMissingToolFromAWorkingOne) {
     EXPECT_FALSE(runInstalledTool("false", {"x"}));
     EXPECT_FALSE(runInstalledTool("trevik-no-such-tool", {"x"}));
 }
+
+TEST(ShellIntegration, AnInstalledProgramLeavesTheAssociationToItsInstalledEntry) {
+    TempDir prefix;
+    for (const char* dir : {"bin", "build", "share/applications"}) {
+        std::filesystem::create_directories(prefix / dir);
+    }
+    writeBytes(prefix / "bin/trevik", "");
+    EXPECT_FALSE(installedDesktopEntry(prefix / "bin/trevik").has_value());
+    writeBytes(prefix / "share/applications/trevik.desktop", "[Desktop Entry]\n");
+    EXPECT_EQ(installedDesktopEntry(prefix / "bin/trevik"),
+              prefix / "share/applications/trevik.desktop");
+    // A build tree's program is not installed, whatever lies two levels up.
+    writeBytes(prefix / "build/trevik", "");
+    EXPECT_FALSE(installedDesktopEntry(prefix / "build/trevik").has_value());
+}
+
+TEST(ShellIntegration, ThePerUserEntryPassesTheDesktopValidatorWithItsActions) {
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    TempDir home;
+    AssociateFileType(home.path(), "/opt/My Apps/trevik", [](auto&&...) { return true; });
+    const std::filesystem::path entry = home / "applications/trevik.desktop";
+    const std::string text = readText(entry);
+    EXPECT_NE(text.find("Exec=\"/opt/My Apps/trevik\" --new-entry\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Exec=\"/opt/My Apps/trevik\" --today\n"), std::string::npos) << text;
+    const std::string command = "desktop-file-validate '" + entry.string() + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << text;
+}

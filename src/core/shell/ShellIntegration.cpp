@@ -77,20 +77,36 @@ std::string desktopExecProgram(const std::string& program) {
 }
 
 std::string desktopEntryText(const std::string& program) {
+    // The keys of the installed entry, with this program's path in each Exec.
+    const std::string exec = desktopExecProgram(program);
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Trevik Diary\n"
+           "GenericName=Personal organizer\n"
            "Comment=Address book and calendar\n"
            "Exec=" +
-           desktopExecProgram(program) +
+           exec +
            " %f\n"
            "Icon=" +
            std::string(kIconName) +
            "\n"
            "Terminal=false\n"
-           "Categories=Office;Calendar;ContactManagement;\n"
+           "Categories=Office;Calendar;ContactManagement;Qt;\n"
            "MimeType=" +
-           std::string(kExchangeMimeType) + ";\n";
+           std::string(kExchangeMimeType) +
+           ";\n"
+           "Actions=NewEntry;Today;\n"
+           "\n"
+           "[Desktop Action NewEntry]\n"
+           "Name=New entry\n"
+           "Exec=" +
+           exec +
+           " --new-entry\n"
+           "\n"
+           "[Desktop Action Today]\n"
+           "Name=Today\n"
+           "Exec=" +
+           exec + " --today\n";
 }
 
 std::string mimePackageText() {
@@ -163,6 +179,17 @@ AssociationResult AssociateFileType(const std::filesystem::path& dataHome,
         run("update-desktop-database", {applications.string()});
     }
     return result;
+}
+
+std::optional<std::filesystem::path> installedDesktopEntry(const std::filesystem::path& program) {
+    std::error_code failure;
+    const std::filesystem::path entry =
+        program.parent_path().parent_path() / "share" / "applications" / kDesktopFileName;
+    if (program.parent_path().filename() == "bin" &&
+        std::filesystem::is_regular_file(entry, failure)) {
+        return entry;
+    }
+    return std::nullopt;
 }
 
 std::string SetRunAtLogon(const std::filesystem::path& configHome, const std::string& program,

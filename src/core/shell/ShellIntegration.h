@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,11 @@ struct AssociationResult {
 AssociationResult AssociateFileType(const std::filesystem::path& dataHome,
                                     const std::string& program,
                                     const ToolRunner& run = runInstalledTool);
+
+// The desktop entry an installation of `program` put beside it (PREFIX/bin/trevik ->
+// PREFIX/share/applications/trevik.desktop), when there is one. An installed program leaves the
+// association to it, so that the desktop does not see the program twice.
+std::optional<std::filesystem::path> installedDesktopEntry(const std::filesystem::path& program);
 
 // On: writes the autostart entry (when its content changed); off: removes it. Returns why it
 // could not, empty on success.

@@ -12,6 +12,7 @@
 #include "platform/StoredText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
@@ -185,8 +186,32 @@ void TMainForm::FormActivate() {
         return;
     }
     activated_ = true;
-    if (arguments_.size() == 1) {
-        emit exchangeFileRequested(arguments_.front());
+    std::vector<std::string> arguments;
+    for (const QString& argument : arguments_) {
+        arguments.push_back(argument.toLocal8Bit().toStdString());
+    }
+    if (const StartArguments asked = parseStartArguments(arguments); !asked.exchangeFile.empty()) {
+        emit exchangeFileRequested(QString::fromLocal8Bit(asked.exchangeFile.c_str()));
+    }
+}
+
+void TMainForm::handleStart(const StartArguments& asked) {
+    if (QApplication::activeModalWidget() != nullptr) {
+        // One dialog at a time: the user finishes the one open first.
+        QApplication::activeModalWidget()->raise();
+        QApplication::activeModalWidget()->activateWindow();
+        return;
+    }
+    if (asked.today) {
+        TrayTodayClick();
+    } else if (asked.newEntry || !asked.exchangeFile.empty()) {
+        TrayOpenClick();
+    }
+    if (!asked.exchangeFile.empty()) {
+        emit exchangeFileRequested(QString::fromLocal8Bit(asked.exchangeFile.c_str()));
+    } else if (asked.newEntry) {
+        // Queued, as the exchange file is: the editor opens once this call has returned.
+        QTimer::singleShot(0, this, &TMainForm::TrayNewClick);
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "host/PaneHost.h"
 #include "calendar/AlarmSchedule.h"
 #include "common/DateTime.h"
+#include "host/PaneHost.h"
 #include "settings/Settings.h"
 #include "shell/MainLayout.h"
+#include "shell/StartArguments.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -77,6 +78,9 @@ public:
     void TrayOpenClick();
     void TrayTodayClick();
     void TrayNewClick();
+    // The desktop entry's actions and an exchange file, asked by this start's arguments or
+    // handed on by a second start. With a modal dialog open it only brings the window up.
+    void handleStart(const trevik::StartArguments& asked);
     void TrayExitClick();
 
     // Desk tools (MainFormTools.cpp): the menu, toolbar and tray entries all come here.
@@ -97,7 +101,6 @@ public:
     // After an update wrote settings: the display settings, window position, column widths
     // and calendar pane, in that order.
     void ReloadUpdatedSettings();
-
 
     // Alarms (MainFormAlarms.cpp): checked at the start of every minute of the run.
     bool CheckAlarms();
