@@ -278,7 +278,7 @@ private slots:
               "PlannerButton", "OptionsButton"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
-        for (const char* name : {"MainUpdate", "MainCut"}) {
+        for (const char* name : {"MainUpdate"}) {
             QVERIFY2(!action(form, name)->isEnabled(), name);
         }
         QVERIFY(action(form, "MainToolbar")->isChecked());

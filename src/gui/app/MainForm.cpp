@@ -47,6 +47,7 @@ TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     FormCreate();
     createDeskTools();
     createAlarms();
+    createSearchForm();
 }
 
 TMainForm::~TMainForm() {
