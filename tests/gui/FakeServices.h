@@ -130,15 +130,39 @@ public:
     std::vector<FakeSoundPlayer*> created;
 };
 
+// Holds what was put last, as the system clipboard would; a test puts text there itself to
+// paste it.
+class FakeClipboard final : public Clipboard {
+public:
+    void put(const ClipboardContent& put) override {
+        content = put;
+        ++puts;
+    }
+    QString text() const override { return content.text; }
+    QByteArray data(const QString& mimeType) const override {
+        for (const auto& [type, bytes] : content.formats) {
+            if (type == mimeType) {
+                return bytes;
+            }
+        }
+        return {};
+    }
+    void setText(const QString& text) { content = {text, {}}; }
+
+    ClipboardContent content;
+    int puts = 0;
+};
+
 // Fakes for every seam, and a settings file and a data directory of the test's own: the
 // environment points XDG_CONFIG_HOME at its settings and works in its data directory for
-// its lifetime.
+// its lifetime. The clipboard is the fake unless the test hands in another.
 //
 // The locale is the fixed English one, unless a locale name is given (or TREVIK_TEST_LOCALE
 // names one): then it is the real SystemLocale of that locale, which is also the application's
 // default locale while the environment lives.
 struct FakeEnvironment {
-    explicit FakeEnvironment(const QString& localeName = qEnvironmentVariable("TREVIK_TEST_LOCALE"))
+    explicit FakeEnvironment(const QString& localeName = qEnvironmentVariable("TREVIK_TEST_LOCALE"),
+                             Clipboard* otherClipboard = nullptr)
         : clock(trevik::encodeDateTime({2026, 12, 7}, {9, 30, 0, 0}), 1765100000),
           systemLocale(makeSystemLocale(localeName)),
           services{clock,
@@ -149,7 +173,8 @@ struct FakeEnvironment {
                    sounds,
                    systemLocale ? static_cast<const trevik::Locale&>(*systemLocale) : english,
                    trevik::SettingsFile(configPath()),
-                   monotonic},
+                   monotonic,
+                   otherClipboard != nullptr ? *otherClipboard : clipboard},
           startDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir::setCurrent(data.path());
@@ -176,6 +201,7 @@ struct FakeEnvironment {
     trevik::EnglishLocale english;
     std::optional<SystemLocale> systemLocale;
     trevik::test::FakeMonotonicClock monotonic;
+    FakeClipboard clipboard;
     Services services;
     QString startDir;
 

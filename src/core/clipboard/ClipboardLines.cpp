@@ -19,4 +19,22 @@ std::string CalendarLine(const CalendarRow& row, const char* ending) {
            row.addressMark + ending;
 }
 
+std::string contactsCopyText(const std::vector<Contact>& selected) {
+    std::string text;
+    for (const Contact& contact : selected) {
+        text += AddressLine(contact);
+    }
+    return text;
+}
+
+std::string calendarCopyText(const CalendarRowList& rows, int top, int bottom) {
+    std::string text;
+    for (int gridRow = top; gridRow <= bottom; ++gridRow) {
+        if (const CalendarRow* row = rows.at(gridRow)) {
+            text += CalendarLine(*row);
+        }
+    }
+    return text;
+}
+
 } // namespace trevik

@@ -203,14 +203,24 @@ void RecordSet::Write() {
 }
 
 void RecordSet::Delete(std::int32_t n) {
+    DeleteMany({n});
+}
+
+void RecordSet::DeleteMany(const std::vector<std::int32_t>& positions) {
     if (!writable()) {
         return;
+    }
+    std::vector<bool> doomed(std::size_t(count_) + 1, false);
+    for (const std::int32_t n : positions) {
+        if (n >= 1 && n <= count_) {
+            doomed[std::size_t(n)] = true;
+        }
     }
     std::vector<std::uint8_t> kept;
     kept.reserve(image_.size());
     First();
     while (!AtEnd()) {
-        if (position_ != n) {
+        if (!doomed[std::size_t(position_)]) {
             kept.insert(kept.end(), buffer_.begin(), buffer_.end());
         }
         Next();

@@ -50,6 +50,9 @@ public:
     void BeginEdit();
     void Write();
     void Delete(std::int32_t n);
+    // Deletes the records at these positions in one rewrite of the file; positions outside
+    // 1..count are ignored.
+    void DeleteMany(const std::vector<std::int32_t>& positions);
     // Starts a lookup scan at record 1. An empty file is not touched, so its position stays
     // where it was (0 on a fresh file) and a record appended afterwards is not current.
     bool BeginScan();

@@ -26,6 +26,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <unordered_set>
 
 using namespace trevik;
@@ -142,7 +143,6 @@ void AddressPane::buildButtons(QWidget* parent) {
     AddrSearch = button("AddrSearch", "Search");
     AddrView = button("AddrView", "View ");
     PaneHost::SetDefaultButton(AddrNew, true);
-    AddrSearch->setEnabled(false); // the search dialog is not built yet
     connect(AddrNew, &QPushButton::clicked, this,
             [this] { host_.openEditorFor(Pane::Address, FindMatch::NoMatch, kNewContactMode); });
     connect(AddrEdit, &QPushButton::clicked, this,
@@ -290,6 +290,25 @@ int AddressPane::firstSelectedRow() const {
     return first;
 }
 
+std::vector<Contact> AddressPane::selectedContacts() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : AddressView->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<Contact> selected;
+    selected.reserve(rows.size());
+    for (const int row : rows) {
+        selected.push_back(model_->contact(row));
+    }
+    return selected;
+}
+
+void AddressPane::SelectRow(int row) {
+    selectOnly(row);
+    AddressView->setFocus();
+}
+
 const Contact& AddressPane::contactAt(int row) const {
     return model_->contact(row);
 }
@@ -390,8 +409,7 @@ void AddressPane::SelectContact(std::int32_t id) {
     if (row < 0) {
         return;
     }
-    selectOnly(row);
-    AddressView->setFocus();
+    SelectRow(row);
 }
 
 void AddressPane::AddressViewMouseMove(QMouseEvent* event) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <unordered_set>
+#include <vector>
 
 class AddressListModel;
 class QFrame;
@@ -79,6 +80,10 @@ public:
     void SelectContact(std::int32_t id);
 
     int firstSelectedRow() const;
+    // The selected contacts from the first listed to the last.
+    std::vector<trevik::Contact> selectedContacts() const;
+    // Selects the row alone, scrolls to it and gives the list the focus.
+    void SelectRow(int row);
     const trevik::Contact& contactAt(int row) const;
     // The contact the keyboard focus is on, or null.
     const trevik::Contact* focusedContact() const;

@@ -48,6 +48,7 @@ TMainForm::TMainForm(Services& services, QStringList arguments, QWidget* parent)
     FormCreate();
     createDeskTools();
     createAlarms();
+    createSearchForm();
 }
 
 TMainForm::~TMainForm() {

@@ -27,6 +27,7 @@ class QTimer;
 class QToolButton;
 class SoundPlayer;
 class TAlarmForm;
+class TSearchForm;
 class QUrl;
 class TStopwatchForm;
 class TTimerForm;
@@ -67,6 +68,19 @@ public:
     void MainWWWClick();
     void MainSelectAllClick();
     void SetUpContextMenu(Pane pane);
+
+    // Clipboard (MainFormClipboard.cpp): the menu, toolbar and context entries all act on the
+    // active pane.
+    void ContextCutClick();
+    void ContextCopyClick();
+    void ContextPasteClick();
+    void ContextCopySpecialClick();
+    void MainSpecialClick();
+
+    // The search dialog (MainFormSearch.cpp), made once with the window.
+    void MainSearchClick();
+    void MainFindNextClick();
+    TSearchForm* SearchForm = nullptr;
 
     // View.
     void MainToolbarClick();
@@ -174,6 +188,9 @@ private:
     void buildToolBar();
     void buildContextMenu();
     void buildTrayMenu();
+    void createSearchForm();
+    // Says in the status bar's first panel, for a while, what a command did.
+    void showStatusNote(const QString& note);
     void createDeskTools();
     void destroyDeskTools();
     void createAlarms();

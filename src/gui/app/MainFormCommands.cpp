@@ -181,7 +181,8 @@ bool TMainForm::openLink(const QUrl& url, const QString& shown) {
 
 void TMainForm::SetUpContextMenu(Pane pane) {
     const bool address = pane == Pane::Address;
-    for (const char* name : {"ContextSelectAll", "ContextEmail", "ContextWWW"}) {
+    for (const char* name :
+         {"ContextCopySpecial", "ContextSelectAll", "ContextEmail", "ContextWWW"}) {
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(address);
     }
     for (const char* name : {"Separator2", "ContextFullView", "ContextListView"}) {

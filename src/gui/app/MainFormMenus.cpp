@@ -57,15 +57,18 @@ void TMainForm::buildMainMenu() {
             Qt::QueuedConnection);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    addCommands(this, edit,
-                {{"MainCut", "C&ut", nullptr, QKeySequence(Qt::CTRL | Qt::Key_X)},
-                 {"MainCopy", "&Copy", nullptr, QKeySequence(Qt::CTRL | Qt::Key_C)},
-                 {"MainPaste", "&Paste", nullptr, QKeySequence(Qt::CTRL | Qt::Key_V)},
-                 {"MainSpecial", "Copy &special", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                 {"MainSearch", "&Search"},
-                 {"MainFindNext", "&Find Next", nullptr, QKeySequence(Qt::ALT | Qt::Key_F3)},
-                 {"MainOptions", "&Options", &TMainForm::MainOptionsClick,
-                  QKeySequence(Qt::CTRL | Qt::Key_O)}});
+    addCommands(
+        this, edit,
+        {{"MainCut", "C&ut", &TMainForm::ContextCutClick, QKeySequence(Qt::CTRL | Qt::Key_X)},
+         {"MainCopy", "&Copy", &TMainForm::ContextCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C)},
+         {"MainPaste", "&Paste", &TMainForm::ContextPasteClick, QKeySequence(Qt::CTRL | Qt::Key_V)},
+         {"MainSpecial", "Copy &special", &TMainForm::MainSpecialClick,
+          QKeySequence(Qt::CTRL | Qt::Key_S)},
+         {"MainSearch", "&Search", &TMainForm::MainSearchClick},
+         {"MainFindNext", "&Find Next", &TMainForm::MainFindNextClick,
+          QKeySequence(Qt::ALT | Qt::Key_F3)},
+         {"MainOptions", "&Options", &TMainForm::MainOptionsClick,
+          QKeySequence(Qt::CTRL | Qt::Key_O)}});
     // Select all has no menu entry, yet its shortcut works in the whole window: a hidden
     // entry's shortcut would be dead.
     addCommand(this, this,
@@ -141,11 +144,11 @@ void TMainForm::buildToolBar() {
         {nullptr, nullptr, nullptr, nullptr},
         {"OptionsButton", "options", "Options", &TMainForm::MainOptionsClick},
         {nullptr, nullptr, nullptr, nullptr},
-        {"CutButton", "cut", "Cut", nullptr},
-        {"CopyButton", "copy", "Copy", nullptr},
-        {"CopySpecButton", "copyspecial", "Copy Special", nullptr},
-        {"PasteButton", "paste", "Paste", nullptr},
-        {"SearchButton", "search", "Search", nullptr},
+        {"CutButton", "cut", "Cut", &TMainForm::ContextCutClick},
+        {"CopyButton", "copy", "Copy", &TMainForm::ContextCopyClick},
+        {"CopySpecButton", "copyspecial", "Copy Special", &TMainForm::MainSpecialClick},
+        {"PasteButton", "paste", "Paste", &TMainForm::ContextPasteClick},
+        {"SearchButton", "search", "Search", &TMainForm::MainSearchClick},
         {nullptr, nullptr, nullptr, nullptr},
         {"EmailButton", "email", "Send e-mail", &TMainForm::MainEmailClick},
         {"WWWButton", "www", "Goto URL", &TMainForm::MainWWWClick},
@@ -183,10 +186,12 @@ void TMainForm::buildContextMenu() {
     RightContext->setObjectName(QStringLiteral("RightContext"));
     addCommands(
         this, RightContext,
-        {{"ContextCut", "Cu&t", nullptr, QKeySequence(Qt::CTRL | Qt::Key_X)},
-         {"ContextCopy", "&Copy", nullptr, QKeySequence(Qt::CTRL | Qt::Key_C)},
-         {"ContextPaste", "&Paste", nullptr, QKeySequence(Qt::CTRL | Qt::Key_V)},
-         {"ContextCopySpecial", "Copy &special", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)}});
+        {{"ContextCut", "Cu&t", &TMainForm::ContextCutClick, QKeySequence(Qt::CTRL | Qt::Key_X)},
+         {"ContextCopy", "&Copy", &TMainForm::ContextCopyClick, QKeySequence(Qt::CTRL | Qt::Key_C)},
+         {"ContextPaste", "&Paste", &TMainForm::ContextPasteClick,
+          QKeySequence(Qt::CTRL | Qt::Key_V)},
+         {"ContextCopySpecial", "Copy &special", &TMainForm::ContextCopySpecialClick,
+          QKeySequence(Qt::CTRL | Qt::Key_S)}});
     QAction* selectAll = addCommand(
         this, RightContext,
         {"ContextSelectAll", "Select &all", nullptr, QKeySequence(Qt::CTRL | Qt::Key_A)});

@@ -6,12 +6,14 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace trevik;
 
 namespace {
 
 const QString kMakerText = QStringLiteral("Trevik Diary  \u2013  https://trevik.example/");
+constexpr int kNoteMilliseconds = 10000;
 
 } // namespace
 
@@ -27,6 +29,15 @@ void TMainForm::buildStatusBar() {
         statusBar()->addWidget(panel);
         statusPanels[i] = panel;
     }
+}
+
+void TMainForm::showStatusNote(const QString& note) {
+    statusPanels[0]->setText(note);
+    QTimer::singleShot(kNoteMilliseconds, statusPanels[0], [panel = statusPanels[0], note] {
+        if (panel->text() == note) {
+            panel->setText(kMakerText);
+        }
+    });
 }
 
 void TMainForm::FormPaint() {

@@ -27,6 +27,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include <algorithm>
+
 using namespace trevik;
 
 CalendarPane::CalendarPane(PaneHost& host, Services& services, QWidget* paneParent,
@@ -285,6 +287,17 @@ int CalendarPane::selectedTopGridRow() const {
         }
     }
     return top;
+}
+
+std::pair<int, int> CalendarPane::selectedGridRows() const {
+    int top = 0;
+    int bottom = 0;
+    for (const QModelIndex& index : CalendarView->selectionModel()->selectedRows()) {
+        const int gridRow = index.row() + 1;
+        top = top == 0 ? gridRow : std::min(top, gridRow);
+        bottom = std::max(bottom, gridRow);
+    }
+    return {top, bottom};
 }
 
 void CalendarPane::CalDeleteClick() {

@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class CalendarRowsModel;
@@ -58,6 +59,8 @@ public:
     void CalViewClick();
 
     const trevik::CalendarRowList& rows() const;
+    // The top and bottom grid rows (one-based) of the selection; both 0 when nothing is selected.
+    std::pair<int, int> selectedGridRows() const;
     // The top row of the grid's selection, as the entry editor takes it.
     trevik::CalendarSelection selection() const;
     // The built row of a grid row (one-based), or null.

@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "common/Locale.h"
 #include "common/MonotonicClock.h"
+#include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellOpener.h"
@@ -23,6 +24,7 @@ struct Services {
     trevik::SettingsFile settings;
     // Elapsed time for the countdown timer and the stopwatch.
     const trevik::MonotonicClock& monotonic = trevik::systemMonotonicClock();
+    Clipboard& clipboard = systemClipboard();
 };
 
 // The real platform: the system clock, Qt's message boxes, the system tray, the desktop's
