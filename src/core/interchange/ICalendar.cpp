@@ -636,7 +636,9 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
     const char* uidText = icalcomponent_get_uid(c);
     const std::string uid = uidText ? std::string(uidText).substr(0, 4096) : std::string();
     const char* summaryText = icalcomponent_get_summary(c);
-    const std::string summary = summaryText ? summaryText : "";
+    // Leading blanks do not survive libical's writing, so they are not taken in either.
+    std::string summary = summaryText ? summaryText : "";
+    summary.erase(0, summary.find_first_not_of(" \t"));
     const std::string noteName = summary.substr(0, 60);
     const auto skip = [&](const std::string& reason) {
         read.notes.skipped.push_back({uid, noteName, reason});
@@ -742,6 +744,7 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
     item.uid = uid;
     EntryInput input;
     input.comment = fieldText(summary, kCommentWidth, true, "summary", losses);
+    input.comment.erase(0, input.comment.find_first_not_of(' '));
     // A shorter path would name another file, or none: a link is taken whole or not at all.
     if (icalproperty* attach = icalcomponent_get_first_property(c, ICAL_ATTACH_PROPERTY)) {
         icalattach* a = icalproperty_get_attach(attach);

@@ -285,8 +285,19 @@ ContactsRead contactsFromVCard(std::string_view text) {
     ContactsRead read;
     std::size_t unfinished = 0;
     for (const std::string_view cardSource : splitCards(text, unfinished)) {
-        // EVCard reads a C string: a NUL byte ends the card there.
-        const std::string source(cardSource.substr(0, cardSource.find('\0')));
+        // EVCard reads a C string, and reads past the end of one that stops inside a
+        // quoted-printable value: NUL bytes are dropped, so that it always gets the whole card
+        // up to its END line.
+        std::string source;
+        source.reserve(cardSource.size() + 2);
+        for (const char c : cardSource) {
+            if (c != '\0') {
+                source += c;
+            }
+        }
+        if (source.back() != '\n') {
+            source += "\r\n";
+        }
         VCardPtr card(e_vcard_new_from_string(source.c_str()));
         if (!card) {
             read.notes.skipped.push_back({{}, {}, "the card could not be read"});
