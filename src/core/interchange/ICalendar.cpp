@@ -636,7 +636,7 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
     const char* uidText = icalcomponent_get_uid(c);
     const std::string uid = uidText ? std::string(uidText).substr(0, 4096) : std::string();
     const char* summaryText = icalcomponent_get_summary(c);
-    // Leading blanks do not survive libical's writing, so they are not taken in either.
+    // Leading and trailing blanks do not survive libical's writing, so they are not taken in.
     std::string summary = summaryText ? summaryText : "";
     summary.erase(0, summary.find_first_not_of(" \t"));
     const std::string noteName = summary.substr(0, 60);
@@ -745,6 +745,8 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
     EntryInput input;
     input.comment = fieldText(summary, kCommentWidth, true, "summary", losses);
     input.comment.erase(0, input.comment.find_first_not_of(' '));
+    // Nor do trailing ones.
+    input.comment.erase(input.comment.find_last_not_of(' ') + 1);
     // A shorter path would name another file, or none: a link is taken whole or not at all.
     if (icalproperty* attach = icalcomponent_get_first_property(c, ICAL_ATTACH_PROPERTY)) {
         icalattach* a = icalproperty_get_attach(attach);
