@@ -17,6 +17,12 @@ std::unique_ptr<Command> MakeApplyCommand();
 std::unique_ptr<Command> MakeBinCommand();
 std::unique_ptr<Command> MakeRestoreCommand();
 std::unique_ptr<Command> MakeEmptyBinCommand();
+std::unique_ptr<Command> MakeExportVCardCommand();
+std::unique_ptr<Command> MakeImportVCardCommand();
+std::unique_ptr<Command> MakeExportIcsCommand();
+std::unique_ptr<Command> MakeImportIcsCommand();
+std::unique_ptr<Command> MakeExportVdirCommand();
+std::unique_ptr<Command> MakeImportVdirCommand();
 
 std::vector<std::unique_ptr<Command>> AllCommands() {
     std::vector<std::unique_ptr<Command>> commands;
@@ -35,6 +41,12 @@ std::vector<std::unique_ptr<Command>> AllCommands() {
     commands.push_back(MakeBinCommand());
     commands.push_back(MakeRestoreCommand());
     commands.push_back(MakeEmptyBinCommand());
+    commands.push_back(MakeExportVCardCommand());
+    commands.push_back(MakeImportVCardCommand());
+    commands.push_back(MakeExportIcsCommand());
+    commands.push_back(MakeImportIcsCommand());
+    commands.push_back(MakeExportVdirCommand());
+    commands.push_back(MakeImportVdirCommand());
     return commands;
 }
 

@@ -11,7 +11,7 @@ using namespace trevik;
 
 namespace {
 
-const std::set<std::string> kSections = {"Display", "Misc",    "Position", "Address",
+const std::set<std::string> kSections = {"Display",   "Misc",  "Position", "Address",
                                          "Calenadar", "Timer", "Alarm"};
 
 } // namespace
@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // 3 lines before, 7 section lines and 31 keys.
     FUZZ_CHECK(lines == 3 + 7 + 31);
-    for (std::size_t at = text.find("\n["); at != std::string::npos; at = text.find("\n[", at + 1)) {
+    for (std::size_t at = text.find("\n["); at != std::string::npos;
+         at = text.find("\n[", at + 1)) {
         const std::size_t end = text.find(']', at);
         const std::string name = text.substr(at + 2, end - at - 2);
         FUZZ_CHECK(name == "Startup" || kSections.count(name) == 1);

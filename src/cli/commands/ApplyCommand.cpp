@@ -1,3 +1,4 @@
+#include "ChoiceOptions.h"
 #include "Command.h"
 #include "TerminalPrompter.h"
 #include "exchange/UpdateApplier.h"
@@ -9,27 +10,6 @@
 namespace trevik::cli {
 
 namespace {
-
-UpdateChoice choiceOption(const Arguments& args, const char* option, UpdateChoice stored) {
-    const auto value = args.option(option);
-    if (!value) {
-        return stored;
-    }
-    for (const UpdateChoice choice :
-         {UpdateChoice::Update, UpdateChoice::Prompt, UpdateChoice::NoUpdate}) {
-        if (*value == choiceName(choice)) {
-            return choice;
-        }
-    }
-    throw UsageError(std::string("--") + option + " takes update, prompt or skip, not '" + *value +
-                     "'");
-}
-
-// Refuses every question when no one is at the terminal to answer it.
-class NoPrompter final : public Prompter {
-public:
-    PromptAnswer ask(const Prompt&) override { return PromptAnswer::Cancel; }
-};
 
 void printPass(std::ostream& out, const char* name, const PassCounts& counts) {
     if (!counts.ran) {

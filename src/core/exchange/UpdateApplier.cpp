@@ -9,6 +9,7 @@
 #include "storage/CalSet.h"
 #include "storage/FileError.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -277,6 +278,63 @@ UpdateReport UpdateApplier::apply(ByteSource& exchange, const UpdateOptions& opt
                 return entry ? std::optional<CalendarEntry>(entry->entry) : std::nullopt;
             },
             options.deletedData, options.changedData, report.binEntries, report);
+    } catch (const FileError& error) {
+        report.errors.push_back(error.what());
+    }
+    return report;
+}
+
+UpdateReport UpdateApplier::merge(const std::vector<Contact>& contacts,
+                                  const std::vector<CalendarEntry>& entries,
+                                  const UpdateOptions& options) {
+    UpdateReport report;
+    try {
+        OriginIndex binnedContacts;
+        OriginIndex binnedEntries;
+        for (const BinEntry& entry : ReadRecycleBin(dataDir_).entries) {
+            if (entry.isContact()) {
+                binnedContacts.add(entry.contact.created, entry.contact.originUid, 1);
+            } else {
+                binnedEntries.add(entry.entry.created, entry.entry.originUid, 1);
+            }
+        }
+        const auto runKind = [&]<typename Set, typename Record>(
+                                 const std::vector<Record>& records, PassCounts& counts,
+                                 PassCounts& binCounts, const OriginIndex& binned) {
+            const auto inBin = [&](const Record& record) {
+                return binned.find(record.created, record.originUid) >= 0;
+            };
+            for (const bool deleted : {false, true}) {
+                std::size_t at = 0;
+                const auto next = [&]() -> std::optional<Record> {
+                    while (at < records.size()) {
+                        const Record& record = records[at++];
+                        if (inBin(record) == deleted) {
+                            return record;
+                        }
+                    }
+                    return std::nullopt;
+                };
+                if (deleted && std::none_of(records.begin(), records.end(), inBin)) {
+                    continue;
+                }
+                if (!runPass<Set, Record>(next, deleted ? options.deletedData : options.newData,
+                                          options.changedData, deleted ? binCounts : counts,
+                                          report)) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        if (options.address && !contacts.empty() &&
+            !runKind.template operator()<AddrSet, Contact>(contacts, report.exchangeContacts,
+                                                           report.binContacts, binnedContacts)) {
+            return report;
+        }
+        if (options.calendar && !entries.empty()) {
+            runKind.template operator()<CalSet, CalendarEntry>(entries, report.exchangeEntries,
+                                                               report.binEntries, binnedEntries);
+        }
     } catch (const FileError& error) {
         report.errors.push_back(error.what());
     }

@@ -63,6 +63,12 @@ public:
     UpdateReport apply(ByteSource& exchange, const UpdateOptions& options,
                        const std::function<void()>& settingsApplied = {});
 
+    // Merges records read from another format by the same rules, without settings: a record
+    // not found here follows the New data choice, or the Deleted data choice when this
+    // installation's bin holds it (counted in the bin passes). `options` names the kinds.
+    UpdateReport merge(const std::vector<Contact>& contacts,
+                       const std::vector<CalendarEntry>& entries, const UpdateOptions& options);
+
 private:
     template <typename Set, typename Record, typename Records>
     bool runPass(Records&& next, UpdateChoice whenNew, UpdateChoice whenFound, PassCounts& counts,

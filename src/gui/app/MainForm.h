@@ -112,6 +112,8 @@ public:
     void MainUpdateClick();
     void OpenUpdateDialog(const QString& exchangeFile);
     void MainRecycleBinClick();
+    void MainImportClick();
+    void MainExportClick();
     // After an update wrote settings: the display settings, window position, column widths
     // and calendar pane, in that order.
     void ReloadUpdatedSettings();

@@ -49,6 +49,8 @@ void TMainForm::buildMainMenu() {
     addCommands(this, file,
                 {{"MainUpdate", "Update", &TMainForm::MainUpdateClick},
                  {"MainRecycleBin", "Recycle bin...", &TMainForm::MainRecycleBinClick},
+                 {"MainImport", "Import...", &TMainForm::MainImportClick},
+                 {"MainExport", "Export...", &TMainForm::MainExportClick},
                  {"MainCloseTray", "Close to systray", &TMainForm::MainCloseTrayClick},
                  {"MainExit", "Exit", &TMainForm::MainExitClick}});
 
