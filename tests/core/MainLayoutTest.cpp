@@ -143,3 +143,38 @@ TEST(MainLayout, OtherRatiosAndAnOffsetList) {
     EXPECT_EQ(layout.calendarView.left, 329);
     EXPECT_EQ(layout.calendarView.width, 670);
 }
+
+TEST(MainLayout, AResizeKeepsTheWidenedStateTrueToTheGrid) {
+    MainLayout layout;
+    WindowMetrics m = metrics(1000, 600);
+    m.gridRowsHeight = 17 * 40; // taller than the 460-pixel grid
+    FormResize(layout, m);
+    LayoutPanes(layout, m);
+    ASSERT_TRUE(layout.calendarWidened);
+    // Wider, rows still too tall: the new grid is widened again, not left at its plain width.
+    m.clientWidth = 1010;
+    m.windowWidth = 1010;
+    FormResize(layout, m);
+    EXPECT_TRUE(layout.calendarWidened);
+    EXPECT_EQ(layout.calendarView.width, 404 + 15);
+    // Taller, so the rows fit: the widening is gone and the grid ends at the window's edge.
+    m.clientHeight = 900;
+    FormResize(layout, m);
+    EXPECT_FALSE(layout.calendarWidened);
+    EXPECT_EQ(layout.calendarView.width, 404);
+    LayoutPanes(layout, m);
+    EXPECT_EQ(layout.calendarView.width, 404);
+}
+
+TEST(MainLayout, TheNavigationButtonsStayInsideTheWindowWhileTheGridIsWidened) {
+    for (const int width : {710, 1000, 1920}) {
+        MainLayout layout;
+        WindowMetrics m = metrics(width, 600);
+        FormResize(layout, m);
+        m.gridRowsHeight = 17 * 40; // a rebuild made more rows than fit
+        LayoutPanes(layout, m);
+        ASSERT_TRUE(layout.calendarWidened);
+        const Box& last = layout.navigationButtons[2];
+        EXPECT_LE(layout.calButtonBarLeft + last.left + last.width, width) << width;
+    }
+}

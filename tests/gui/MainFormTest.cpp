@@ -8,8 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -103,13 +106,13 @@ private slots:
     }
 
     void startUpAppliesTheStoredSettings() {
-        writeSettings("[Position]\nLeft=40\nTop=50\nHeight=300\nWidth=620\n"
+        writeSettings("[Position]\nLeft=40\nTop=50\nHeight=300\nWidth=720\n"
                       "[Display]\nCalendarView=103\nAddresRatio=40\n");
         TMainForm form(env->services, {});
         QCOMPARE(form.windowTitle(), QStringLiteral("Trevik Diary"));
         QCOMPARE(form.viewState().calendarViewCode, 103);
         QCOMPARE(form.viewState().display.addressRatio, 40);
-        QCOMPARE(form.width(), 620);
+        QCOMPARE(form.width(), 720);
         QCOMPARE(form.height(), 300);
         QCOMPARE(form.viewState().calendarDate, dayNumberFromCivil({2026, 12, 7}));
         QVERIFY(form.isVisible());
@@ -214,7 +217,7 @@ private slots:
         writeSettings("[Display]\nCalendarView=104\n[Address]\nCol3=99\n");
         TMainForm form(env->services, {});
         form.move(33, 44);
-        form.resize(640, 380);
+        form.resize(740, 380);
         form.viewState().calendarViewCode = 102;
         QSignalSpy exitSpy(&form, &TMainForm::exitRequested);
         action(form, "MainExit")->trigger();
@@ -226,7 +229,7 @@ private slots:
         const WindowPosition position = LoadWindowPosition(settings);
         QCOMPARE(position.left, form.x());
         QCOMPARE(position.top, form.y());
-        QCOMPARE(position.width, 640);
+        QCOMPARE(position.width, 740);
         QCOMPARE(position.height, 380);
         QCOMPARE(LoadAddressColumnWidths(settings)[2], 99);
         QCOMPARE(LoadCalendarColumnWidths(settings), kDefaultCalendarColumns);
@@ -272,10 +275,11 @@ private slots:
     void menusHoldEveryCommandAndEachCanBeChosen() {
         TMainForm form(env->services, {});
         for (const char* name :
-             {"MainExit", "MainUpdate", "MainRecycleBin", "MainCloseTray", "MainAbout", "MainHelp",
-              "MainNew", "MainEdit", "MainNotes", "MainTimer", "TrayOpen", "TrayToday", "TrayNew",
-              "TrayStopwatch", "TrayTimer", "TrayNotes", "TrayExit", "MainOptions", "MainCalPlanner",
-              "PlannerButton", "OptionsButton", "MainCut", "MainCopy", "MainPaste", "MainSearch",
+             {"MainExit",      "MainUpdate", "MainRecycleBin", "MainCloseTray",  "MainAbout",
+              "MainHelp",      "MainNew",    "MainEdit",       "MainNotes",      "MainTimer",
+              "TrayOpen",      "TrayToday",  "TrayNew",        "TrayStopwatch",  "TrayTimer",
+              "TrayNotes",     "TrayExit",   "MainOptions",    "MainCalPlanner", "PlannerButton",
+              "OptionsButton", "MainCut",    "MainCopy",       "MainPaste",      "MainSearch",
               "MainFindNext"}) {
             QVERIFY2(action(form, name)->isEnabled(), name);
         }
@@ -288,6 +292,60 @@ private slots:
         }
         QCOMPARE(captions, (QStringList{"Open", "Today", "New", "-", "Stopwatch", "Timer", "&Notes",
                                         "-", "Exit"}));
+    }
+
+    void aStoredWidthTooNarrowForTheFindBarsButtonsGrowsToTheLeastThatHoldsThem() {
+        writeSettings("[Position]\nLeft=40\nTop=50\nHeight=300\nWidth=400\n");
+        TMainForm form(env->services, {});
+        QCOMPARE(form.width(), form.minimumSizeHint().width());
+        QVERIFY(form.width() > 400);
+        QVERIFY(form.MainClose->geometry().right() < form.Client->width());
+    }
+
+    void atEverySizeTheStatusPanelsAndFindBarButtonsAreWholeAndInside() {
+        TMainForm form(env->services, {});
+        form.show();
+        const auto fitsItsText = [](const QLabel* panel) {
+            const int needed = QFontMetrics(panel->font()).horizontalAdvance(panel->text()) +
+                               2 * panel->frameWidth();
+            return panel->width() >= needed;
+        };
+        for (const QSize size : {QSize(710, 417), QSize(1024, 768), QSize(1920, 1050),
+                                 QSize(form.minimumSizeHint().width(), 417)}) {
+            form.resize(size);
+            QApplication::processEvents();
+            const QByteArray where =
+                QByteArray::number(form.width()) + "x" + QByteArray::number(form.height());
+            for (std::size_t i = 1; i < form.statusPanels.size(); ++i) {
+                QLabel* panel = form.statusPanels[i];
+                QVERIFY2(fitsItsText(panel), where + " panel " + QByteArray::number(int(i)));
+                QVERIFY2(panel->geometry().right() < form.statusBar()->width(), where);
+            }
+            // The timer and stopwatch texts while they run are as wide as any they show.
+            for (const auto& [panel, text] : {std::pair{form.statusPanels[3], "T 08:59:58"},
+                                              std::pair{form.statusPanels[4], "S 12:34:56"}}) {
+                const QString kept = panel->text();
+                panel->setText(QString::fromLatin1(text));
+                QVERIFY2(fitsItsText(panel), where + " " + text);
+                panel->setText(kept);
+            }
+            const QRect ok = form.MainOK->geometry();
+            const QRect www = form.WWW->geometry();
+            const QRect close = form.MainClose->geometry();
+            QVERIFY2(!www.intersects(close) && !www.intersects(ok), where);
+            QVERIFY2(form.Client->width() <= form.width(), where);
+            QVERIFY2(close.right() < form.Client->width(), where);
+            QVERIFY2(www.width() >= form.WWW->sizeHint().width(), where);
+            QVERIFY2(close.width() >= form.MainClose->sizeHint().width(), where);
+            // The geometry, for whoever reads the log.
+            QString panels;
+            for (const QLabel* panel : form.statusPanels) {
+                panels += QStringLiteral(" %1@%2").arg(panel->width()).arg(panel->x());
+            }
+            qInfo("%s: WWW %d..%d, Close %d..%d, client %d; panels%s", where.constData(),
+                  www.left(), www.right(), close.left(), close.right(), form.Client->width(),
+                  qPrintable(panels));
+        }
     }
 
     void theAboutBoxWaitsForAClick() {

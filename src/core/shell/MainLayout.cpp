@@ -4,6 +4,9 @@ namespace trevik {
 
 namespace {
 
+// How much wider the grid grows while its rows do not fit its height.
+constexpr int kWidening = 15;
+
 int paneHeightAllowance(const WindowMetrics& metrics) {
     if (metrics.toolbarVisible && metrics.buttonBarVisible) {
         return 140;
@@ -29,14 +32,16 @@ void LayoutAddressButtons(MainLayout& layout) {
 }
 
 void LayoutCalendarButtons(MainLayout& layout) {
+    // The widened grid reaches past the window's edge; its buttons stay inside.
+    const int width = layout.calendarView.width - (layout.calendarWidened ? kWidening : 0);
     layout.calButtonBarLeft = layout.calendarView.left;
-    layout.calButtonBarWidth = layout.calendarView.width;
-    const int w = (layout.calendarView.width - 64) / 4; // C++ division rounds toward zero
+    layout.calButtonBarWidth = width;
+    const int w = (width - 64) / 4; // C++ division rounds toward zero
     for (int i = 0; i < 4; ++i) {
         layout.calendarButtons[std::size_t(i)].left = i * w + 3 + 2 * i;
         layout.calendarButtons[std::size_t(i)].width = w;
     }
-    layout.navigationVisible = layout.calendarView.width > 50;
+    layout.navigationVisible = width > 50;
     layout.navigationButtons[0].left = 4 * w + 11;
     layout.navigationButtons[0].width = 15;
     layout.navigationButtons[1].left = 4 * w + 27;
@@ -51,10 +56,10 @@ void LayoutPanes(MainLayout& layout, const WindowMetrics& metrics) {
     layout.calendarView.height = height;
     const bool rowsFit = layout.calendarView.height >= metrics.gridRowsHeight;
     if (!rowsFit && !layout.calendarWidened) {
-        layout.calendarView.width += 15;
+        layout.calendarView.width += kWidening;
         layout.calendarWidened = true;
     } else if (rowsFit && layout.calendarWidened) {
-        layout.calendarView.width -= 15;
+        layout.calendarView.width -= kWidening;
         layout.calendarWidened = false;
     }
     layout.buttonBarWidth = metrics.windowWidth;
@@ -73,6 +78,14 @@ void FormResize(MainLayout& layout, const WindowMetrics& metrics) {
     layout.calendarView.left = layout.addressView.left + layout.addressView.width;
     layout.calendarView.width = metrics.clientWidth - layout.calendarView.left;
     layout.findBarWidth = layout.calendarView.left + layout.calendarView.width;
+    // The width just made is the plain one: widened again only if the rows still do not fit.
+    if (layout.calendarWidened) {
+        layout.calendarWidened = false;
+        if (layout.calendarView.height < metrics.gridRowsHeight) {
+            layout.calendarView.width += kWidening;
+            layout.calendarWidened = true;
+        }
+    }
     if (layout.findBarWidth <= kMinimumFindBarWidth) {
         layout.findBarWidth = kMinimumFindBarWidth;
     } else {

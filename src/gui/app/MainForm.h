@@ -210,6 +210,8 @@ private:
     void showFirstSelectedInFull();
     void openContactLink(bool email);
     void applyLayout();
+    int findBarButtonWidth() const;
+    void placeFindBarButtons();
     trevik::WindowMetrics metrics() const;
     QAction* action(const char* name) const;
 

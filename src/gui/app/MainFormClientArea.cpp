@@ -57,4 +57,7 @@ void TMainForm::buildFindBar() {
     connect(FindEdit, &QLineEdit::textChanged, this, &TMainForm::FindEditChange);
     connect(MainClose, &QPushButton::clicked, this, &TMainForm::MainCloseClick);
     FindEdit->installEventFilter(this);
+    // Narrower than this, WWW and Close could not both stand whole beside OK.
+    const int okRight = MainOK->geometry().right() + 1;
+    Client->setMinimumWidth(okRight + 3 * 4 + 2 * findBarButtonWidth());
 }

@@ -8,7 +8,16 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include <algorithm>
+
 using namespace trevik;
+
+namespace {
+
+constexpr int kFindBarButtonWidth = 92;
+constexpr int kFindBarGap = 4;
+
+} // namespace
 
 WindowMetrics TMainForm::metrics() const {
     WindowMetrics m;
@@ -25,11 +34,25 @@ WindowMetrics TMainForm::metrics() const {
 void TMainForm::applyLayout() {
     ToolBar1->setGeometry(0, 0, Client->width(), kToolbarHeight);
     FindBar->setGeometry(0, layout_.findBarTop, layout_.findBarWidth, kFindBarHeight);
-    WWW->setGeometry(layout_.wwwLeft, 8, 92, 31);
-    MainClose->setGeometry(layout_.mainCloseLeft, 8, 92, 31);
+    placeFindBarButtons();
     ButtonBar->setGeometry(0, layout_.buttonBarTop, layout_.buttonBarWidth, kButtonBarHeight);
     addressPane->applyLayout(layout_);
     calendarPane->applyLayout(layout_, Client->width());
+}
+
+int TMainForm::findBarButtonWidth() const {
+    return std::max({kFindBarButtonWidth, WWW->sizeHint().width(), MainClose->sizeHint().width()});
+}
+
+void TMainForm::placeFindBarButtons() {
+    // The stored places let Close reach past the window and WWW cover Close: both keep them
+    // where they fit, and otherwise move left until each is whole and inside the window.
+    const int width = findBarButtonWidth();
+    const int edge = std::min(layout_.findBarWidth, Client->width());
+    const int closeLeft = std::min(layout_.mainCloseLeft, edge - width - kFindBarGap);
+    const int wwwLeft = std::min(layout_.wwwLeft, closeLeft - width - kFindBarGap);
+    MainClose->setGeometry(closeLeft, 8, width, 31);
+    WWW->setGeometry(wwwLeft, 8, width, 31);
 }
 
 void TMainForm::FormResize() {
