@@ -127,7 +127,7 @@ private slots:
         });
         main.MainOptionsClick();
         QCOMPARE(LoadDisplaySettings(settings()).timeFormat, 12);
-        QCOMPARE(main.display.timeFormat, 12);
+        QCOMPARE(main.viewState().display.timeFormat, 12);
         whenModal<TOptionsForm>([](TOptionsForm* o) {
             QVERIFY(o->Radio12->isChecked());
             QVERIFY(!o->Radio24->isChecked());
@@ -159,8 +159,8 @@ private slots:
         main.MainOptionsClick();
         stored = LoadDisplaySettings(settings());
         QCOMPARE(stored.timeInterval, 60);
-        QCOMPARE(main.display.timeInterval, 60);
-        QCOMPARE(main.display.addressRatio, 65);
+        QCOMPARE(main.viewState().display.timeInterval, 60);
+        QCOMPARE(main.viewState().display.addressRatio, 65);
         QCOMPARE(stored.addressRatio, 60); // stored only with the next OK or Cancel
     }
 
@@ -184,7 +184,7 @@ private slots:
             o->OK->click();
         });
         main.MainOptionsClick();
-        QCOMPARE(main.display.addressRatio, 40);
+        QCOMPARE(main.viewState().display.addressRatio, 40);
         QCOMPARE(LoadDisplaySettings(settings()).addressRatio, 40);
         const int client = main.Client->width();
         QCOMPARE(main.addressPane->AddressView->width(), client * 40 / 100);
@@ -309,9 +309,9 @@ private slots:
         const std::int32_t undated = add("Undated", kNoDate);
         const std::int32_t now = add("Today", today);
         TMainForm main(env->services, {});
-        main.calendarViewCode = kWeekView;
-        main.calendarDate = today - 1;
-        main.RebuildCalendar();
+        main.viewState().calendarViewCode = kWeekView;
+        main.viewState().calendarDate = today - 1;
+        main.calendarPane->Rebuild();
         const auto shown = [&](const char* comment) {
             const CalendarRowList& rows = main.calendarPane->rows();
             for (int n = 1; n <= rows.count(); ++n) {
