@@ -11,28 +11,31 @@
 
 namespace trevik::bench {
 
+inline void writeAddressBook(const std::filesystem::path& dir, int contacts) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> letter('a', 'z');
+    AddrSet set(dir);
+    set.Open();
+    for (int i = 1; i <= contacts; ++i) {
+        set.NewRecord();
+        set.id = i;
+        std::string name(8, ' ');
+        for (char& c : name) {
+            c = char(letter(random));
+        }
+        name[0] = char(name[0] - 32);
+        set.name = name + " " + std::to_string(i);
+        set.home = "030 " + std::to_string(100000 + i);
+        set.email = name + "@example.org";
+        set.address = "Street " + std::to_string(i) + "\r\nTown";
+        set.Write();
+    }
+}
+
+// An address book in a temporary data directory of its own.
 class AddressBook {
 public:
-    explicit AddressBook(int contacts) {
-        std::mt19937 random(7);
-        std::uniform_int_distribution<int> letter('a', 'z');
-        AddrSet set(dir_.path());
-        set.Open();
-        for (int i = 1; i <= contacts; ++i) {
-            set.NewRecord();
-            set.id = i;
-            std::string name(8, ' ');
-            for (char& c : name) {
-                c = char(letter(random));
-            }
-            name[0] = char(name[0] - 32);
-            set.name = name + " " + std::to_string(i);
-            set.home = "030 " + std::to_string(100000 + i);
-            set.email = name + "@example.org";
-            set.address = "Street " + std::to_string(i) + "\r\nTown";
-            set.Write();
-        }
-    }
+    explicit AddressBook(int contacts) { writeAddressBook(dir_.path(), contacts); }
     const std::filesystem::path& path() const { return dir_.path(); }
 
 private:

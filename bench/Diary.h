@@ -26,16 +26,17 @@ inline constexpr DiaryMix kLightMix = {9300, 9800, 9900, 9988};
 // daily: about 151,000 rows in a year.
 inline constexpr DiaryMix kHeavyMix = {9100, 9450, 9520, 9994};
 
-// 50,000 entries over six years from 2022.
-class Diary {
-public:
-    explicit Diary(const DiaryMix& mix = kLightMix) {
-        std::mt19937 random(42);
-        const auto pick = [&](int low, int high) {
-            return std::uniform_int_distribution<int>(low, high)(random);
-        };
-        const DayNumber base = dayNumberFromCivil({2022, 1, 1});
-        CalSet set(dir_.path());
+// Writes 50,000 entries over six years from 2022 and the five types into `dir`; returns the
+// number of dated weekly entries, which show every week.
+inline int writeDiary(const std::filesystem::path& dir, const DiaryMix& mix) {
+    std::mt19937 random(42);
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const DayNumber base = dayNumberFromCivil({2022, 1, 1});
+    int weekly = 0;
+    {
+        CalSet set(dir);
         set.Open();
         for (int i = 1; i <= 50000; ++i) {
             set.NewRecord();
@@ -53,14 +54,20 @@ public:
                                               : kRepeatDaily;
             set.type = std::int16_t(pick(-1, 5));
             set.Write();
-            weekly_ += set.repeat == kRepeatWeekly && set.dateFrom != kNoDate ? 1 : 0;
-        }
-        for (const char* name : {"Birthday", "Work", "Private", "Travel", "Health"}) {
-            AddType(dir_.path(), name);
+            weekly += set.repeat == kRepeatWeekly && set.dateFrom != kNoDate ? 1 : 0;
         }
     }
+    for (const char* name : {"Birthday", "Work", "Private", "Travel", "Health"}) {
+        AddType(dir, name);
+    }
+    return weekly;
+}
+
+// A diary in a temporary data directory of its own.
+class Diary {
+public:
+    explicit Diary(const DiaryMix& mix = kLightMix) : weekly_(writeDiary(dir_.path(), mix)) {}
     const std::filesystem::path& path() const { return dir_.path(); }
-    // The dated weekly entries, which show every week.
     int weeklyEntries() const { return weekly_; }
 
 private:

@@ -46,8 +46,8 @@ std::unique_ptr<FakeEnvironment> environment(std::int32_t calendarView) {
           bench::addressBook().path() / "ADDRESS.TVD"}) {
         fs::copy_file(from, env->dataPath() / from.filename());
     }
-    std::ofstream(env->configPath()) << "[Startup]\nUID=1765100000\n[Display]\nCalendarView="
-                                     << calendarView << "\n";
+    std::ofstream(env->configPath())
+        << "[Startup]\nUID=1765100000\n[Display]\nCalendarView=" << calendarView << "\n";
     return env;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <optional>
 
 namespace trevik {
 
@@ -71,18 +70,41 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     return {std::max(range.first, kFirstCivilDay), std::min(range.last, kLastCivilDay)};
 }
 
+// One occurrence: the day (counted from the view's first) and the row's index in the list.
+struct Placed {
+    std::uint32_t day;
+    std::uint32_t row;
+};
+
+// Where a row goes among its day's rows: timed rows by minutes, then untimed rows, then
+// to-do items (also a user type spelled "To Do").
+std::uint32_t rankInDay(const CalendarRow& row) {
+    constexpr std::uint32_t kUntimed = 24 * 60;
+    if (!row.timeText.empty()) {
+        return std::uint32_t(minutesOf(row.timeText));
+    }
+    return row.typeName == "To Do" ? kUntimed + 1 : kUntimed;
+}
+
 void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
                const TypeNames& types, const ViewContext& context) {
+    CalSet set(directory);
+    set.OpenForReading();
     rows.clear();
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = "To Do view";
     rows.append(std::move(header));
-    ForEachEntry(directory, [&](CalendarEntry& entry) {
-        if (OccursOn(entry, context.today, context) && entry.type == kToDoType) {
+    CalendarEntry schedule;
+    for (std::int32_t n = 1; n <= set.count(); ++n) {
+        const std::uint8_t* record = set.recordBytes(n);
+        decodeCalendarSchedule(record, schedule);
+        if (OccursOn(schedule, context.today, context) && schedule.type == kToDoType) {
+            CalendarEntry entry = decodeCalendarEntry(record);
+            entry.type = schedule.type;
             rows.append(EntryRow(entry, types));
         }
-    });
+    }
 }
 
 } // namespace
@@ -118,30 +140,6 @@ CalendarRow DayHeaderRow(DayNumber day, const Locale& locale) {
     return header;
 }
 
-void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows) {
-    std::vector<std::pair<int, std::size_t>> timed; // (minutes, position in file order)
-    std::vector<std::size_t> untimed;
-    std::vector<std::size_t> toDo;
-    for (std::size_t i = 0; i < dayRows.size(); ++i) {
-        const CalendarRow& row = dayRows[i];
-        if (!row.timeText.empty()) {
-            timed.emplace_back(minutesOf(row.timeText), i);
-        } else {
-            (row.typeName == "To Do" ? toDo : untimed).push_back(i);
-        }
-    }
-    std::stable_sort(timed.begin(), timed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& entry : timed) {
-        rows.append(std::move(dayRows[entry.second]));
-    }
-    for (const std::vector<std::size_t>* group : {&untimed, &toDo}) {
-        for (const std::size_t i : *group) {
-            rows.append(std::move(dayRows[i]));
-        }
-    }
-}
-
 CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::path& directory,
                                 DayNumber date, const ViewContext& context, int gridHeight,
                                 const Locale& locale) {
@@ -151,36 +149,72 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
         buildToDo(rows, directory, TypeNames::load(directory), context);
     } else if (buildsDays(view)) {
         const DayRange range = rangeOf(date, context);
-        std::vector<std::vector<CalendarRow>> days(std::size_t(range.last - range.first + 1));
+        const std::size_t dayCount =
+            range.last >= range.first ? std::size_t(range.last - range.first + 1) : 0;
         const TypeNames types = TypeNames::load(directory);
-        ForEachEntry(directory, [&](CalendarEntry& entry) {
-            // The row is made at the first occurrence and copied for the others; only a
-            // to-do item's type changes while it is placed, and it changes before its first.
-            std::optional<CalendarRow> row;
-            ForEachOccurrence(entry, range.first, range.last, context, [&](DayNumber day) {
-                if (view != kAnniversaryView || entry.repeat == kRepeatYearly) {
-                    if (!row) {
-                        row = EntryRow(entry, types);
+        CalSet set(directory);
+        set.OpenForReading();
+        // Read: from here on nothing fails, so the old rows can go.
+        rows.clear();
+        // Each entry's row is made once, at its first occurrence, and placed by index on
+        // every day it shows; a to-do item's type changes before its first occurrence.
+        std::vector<std::uint32_t> rankOf; // by kept row: where it goes within its day
+        std::vector<Placed> placed;
+        CalendarEntry schedule;
+        for (std::int32_t n = 1; n <= set.count(); ++n) {
+            const std::uint8_t* record = set.recordBytes(n);
+            decodeCalendarSchedule(record, schedule);
+            constexpr std::uint32_t kNone = ~std::uint32_t{0};
+            std::uint32_t row = kNone;
+            ForEachOccurrence(schedule, range.first, range.last, context, [&](DayNumber day) {
+                if (view != kAnniversaryView || schedule.repeat == kRepeatYearly) {
+                    if (row == kNone) {
+                        CalendarEntry entry = decodeCalendarEntry(record);
+                        entry.type = schedule.type;
+                        CalendarRow made = EntryRow(entry, types);
+                        rankOf.push_back(rankInDay(made));
+                        row = rows.keep(std::move(made));
                     }
-                    days[std::size_t(day - range.first)].push_back(*row);
+                    placed.push_back({std::uint32_t(day - range.first), row});
                 }
             });
-        });
-        rows.clear();
+        }
+        // The occurrences by day, each day's in file order (a counting sort).
+        std::vector<std::uint32_t> dayStart(dayCount + 1, 0);
+        for (const Placed& p : placed) {
+            ++dayStart[p.day + 1];
+        }
+        for (std::size_t d = 0; d < dayCount; ++d) {
+            dayStart[d + 1] += dayStart[d];
+        }
+        std::vector<std::uint32_t> byDay(placed.size());
+        {
+            std::vector<std::uint32_t> next(dayStart.begin(), dayStart.end() - 1);
+            for (const Placed& p : placed) {
+                byDay[next[p.day]++] = p.row;
+            }
+        }
+        placed = {};
+        rows.reserve(byDay.size() + dayCount);
         const bool keepsEmptyDays = view == kDayView || view == kWeekView;
         for (DayNumber day = range.first; day <= range.last; ++day) {
             if (view == kWeekView && day == context.today) {
                 build.calendarTopRow = rows.empty() ? 1 : rows.GridRowCount();
             }
-            std::vector<CalendarRow>& entries = days[std::size_t(day - range.first)];
-            if (!entries.empty() || keepsEmptyDays) {
+            const std::size_t d = std::size_t(day - range.first);
+            const auto first = byDay.begin() + dayStart[d];
+            const auto last = byDay.begin() + dayStart[d + 1];
+            if (first != last || keepsEmptyDays) {
                 rows.append(DayHeaderRow(day, locale));
-                if (view == kAnniversaryView) {
-                    for (CalendarRow& row : entries) {
-                        rows.append(std::move(row));
-                    }
-                } else {
-                    MergeDayRows(rows, std::move(entries));
+                // Timed rows by start time, then untimed rows, then to-do items; ties keep
+                // file order. The anniversaries keep file order throughout.
+                if (view != kAnniversaryView) {
+                    std::stable_sort(first, last, [&](std::uint32_t a, std::uint32_t b) {
+                        return rankOf[a] < rankOf[b];
+                    });
+                }
+                for (auto at = first; at != last; ++at) {
+                    rows.appendAgain(*at);
                 }
             }
             if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {

@@ -44,10 +44,6 @@ template <typename Visit> void ForEachEntry(const std::filesystem::path& directo
     }
 }
 
-// Appends one day's entry rows (given in file order): timed rows by start time, then
-// untimed rows, then to-do items; ties keep file order.
-void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows);
-
 // The entry row of one calendar entry.
 CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types);
 CalendarRow DayHeaderRow(DayNumber day, const Locale& locale);
