@@ -41,7 +41,17 @@ public:
     }
     // Shows the row kept under `index` (by append or keep) at the end, once more.
     void appendAgain(std::uint32_t index) { order_.push_back(index); }
-    void reserve(std::size_t rows) { order_.reserve(rows); }
+    void reserve(std::size_t distinct, std::size_t shown) {
+        distinct_.reserve(distinct);
+        order_.reserve(shown);
+    }
+    // Adds `n` rows at the end for a build that places rows out of order; each slot must be
+    // set to an index of a kept row before the list is read.
+    std::uint32_t* appendSlots(std::size_t n) {
+        const std::size_t at = order_.size();
+        order_.resize(at + n);
+        return order_.data() + at;
+    }
     void clear() {
         distinct_.clear();
         order_.clear();

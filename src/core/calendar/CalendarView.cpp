@@ -1,6 +1,7 @@
 #include "calendar/CalendarView.h"
 
 #include "storage/CalSet.h"
+#include "storage/RecordStream.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,12 +71,6 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     return {std::max(range.first, kFirstCivilDay), std::min(range.last, kLastCivilDay)};
 }
 
-// One occurrence: the day (counted from the view's first) and the row's index in the list.
-struct Placed {
-    std::uint32_t day;
-    std::uint32_t row;
-};
-
 // Where a row goes among its day's rows: timed rows by minutes, then untimed rows, then
 // to-do items (also a user type spelled "To Do").
 std::uint32_t rankInDay(const CalendarRow& row) {
@@ -88,23 +83,120 @@ std::uint32_t rankInDay(const CalendarRow& row) {
 
 void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
                const TypeNames& types, const ViewContext& context) {
-    CalSet set(directory);
-    set.OpenForReading();
-    rows.clear();
+    RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
+    stream.Open();
+    CalendarRowList built;
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = "To Do view";
-    rows.append(std::move(header));
+    built.append(std::move(header));
     CalendarEntry schedule;
-    for (std::int32_t n = 1; n <= set.count(); ++n) {
-        const std::uint8_t* record = set.recordBytes(n);
+    while (const std::uint8_t* record = stream.next()) {
         decodeCalendarSchedule(record, schedule);
         if (OccursOn(schedule, context.today, context) && schedule.type == kToDoType) {
             CalendarEntry entry = decodeCalendarEntry(record);
             entry.type = schedule.type;
-            rows.append(EntryRow(entry, types));
+            built.append(EntryRow(entry, types));
         }
     }
+    rows = std::move(built);
+}
+
+// The rows of the days of `range`. Two passes over the calendar file under one lock: the
+// first counts each day's rows, so that the second can make every entry's row once and put
+// its index straight into its places; no row is copied and nothing grows as it fills.
+CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange& range,
+                          const ViewContext& context, const Locale& locale, CalendarBuild& build) {
+    const std::int32_t view = context.viewCode;
+    const std::size_t dayCount =
+        range.last >= range.first ? std::size_t(range.last - range.first + 1) : 0;
+    const TypeNames types = TypeNames::load(directory);
+    RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
+    stream.Open();
+    CalendarEntry schedule;
+    const auto forEachDay = [&](auto visit) {
+        // The anniversaries show the yearly entries alone.
+        if (view != kAnniversaryView || schedule.repeat == kRepeatYearly) {
+            ForEachOccurrence(schedule, range.first, range.last, context, visit);
+        }
+    };
+
+    std::vector<std::uint32_t> perDay(dayCount, 0);
+    std::size_t shownEntries = 0;
+    while (const std::uint8_t* record = stream.next()) {
+        decodeCalendarSchedule(record, schedule);
+        bool shown = false;
+        forEachDay([&](DayNumber day) {
+            ++perDay[std::size_t(day - range.first)];
+            shown = true;
+        });
+        shownEntries += shown ? 1 : 0;
+    }
+
+    // Where each day's header goes; its entries follow it.
+    constexpr std::uint32_t kNoHeader = ~std::uint32_t{0};
+    std::vector<std::uint32_t> headerAt(dayCount, kNoHeader);
+    std::size_t total = 0;
+    std::size_t headers = 0;
+    const bool keepsEmptyDays = view == kDayView || view == kWeekView;
+    for (DayNumber day = range.first; day <= range.last; ++day) {
+        const std::size_t d = std::size_t(day - range.first);
+        if (view == kWeekView && day == context.today) {
+            build.calendarTopRow = total == 0 ? 1 : std::int32_t(total + 1);
+        }
+        if (perDay[d] != 0 || keepsEmptyDays) {
+            headerAt[d] = std::uint32_t(total);
+            total += 1 + perDay[d];
+            ++headers;
+        }
+        if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {
+            build.calendarTopRow = total == 0 ? 0 : std::int32_t(total + 1);
+        }
+    }
+
+    CalendarRowList rows;
+    rows.reserve(shownEntries + headers, 0);
+    std::uint32_t* const slots = rows.appendSlots(total);
+    std::vector<std::uint32_t>& next = perDay; // now the next free place of each day
+    for (DayNumber day = range.first; day <= range.last; ++day) {
+        const std::size_t d = std::size_t(day - range.first);
+        if (headerAt[d] != kNoHeader) {
+            slots[headerAt[d]] = rows.keep(DayHeaderRow(day, locale));
+            next[d] = headerAt[d] + 1;
+        }
+    }
+    std::vector<std::uint32_t> rankOf; // by kept row: where it goes among its day's rows
+    rankOf.resize(shownEntries + headers);
+    stream.Rewind();
+    while (const std::uint8_t* record = stream.next()) {
+        decodeCalendarSchedule(record, schedule);
+        constexpr std::uint32_t kNone = ~std::uint32_t{0};
+        std::uint32_t row = kNone;
+        // A to-do item's type changes before its first occurrence: the row is made then.
+        forEachDay([&](DayNumber day) {
+            if (row == kNone) {
+                CalendarEntry entry = decodeCalendarEntry(record);
+                entry.type = schedule.type;
+                CalendarRow made = EntryRow(entry, types);
+                const std::uint32_t rank = rankInDay(made);
+                row = rows.keep(std::move(made));
+                rankOf[row] = rank;
+            }
+            slots[next[std::size_t(day - range.first)]++] = row;
+        });
+    }
+    // Timed rows by start time, then untimed rows, then to-do items; ties keep file order.
+    // The anniversaries keep file order throughout.
+    if (view != kAnniversaryView) {
+        for (std::size_t d = 0; d < dayCount; ++d) {
+            if (headerAt[d] != kNoHeader) {
+                std::stable_sort(
+                    slots + headerAt[d] + 1, slots + next[d],
+                    [&](std::uint32_t a, std::uint32_t b) { return rankOf[a] < rankOf[b]; });
+            }
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -148,79 +240,7 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
     if (view == kToDoView) {
         buildToDo(rows, directory, TypeNames::load(directory), context);
     } else if (buildsDays(view)) {
-        const DayRange range = rangeOf(date, context);
-        const std::size_t dayCount =
-            range.last >= range.first ? std::size_t(range.last - range.first + 1) : 0;
-        const TypeNames types = TypeNames::load(directory);
-        CalSet set(directory);
-        set.OpenForReading();
-        // Read: from here on nothing fails, so the old rows can go.
-        rows.clear();
-        // Each entry's row is made once, at its first occurrence, and placed by index on
-        // every day it shows; a to-do item's type changes before its first occurrence.
-        std::vector<std::uint32_t> rankOf; // by kept row: where it goes within its day
-        std::vector<Placed> placed;
-        CalendarEntry schedule;
-        for (std::int32_t n = 1; n <= set.count(); ++n) {
-            const std::uint8_t* record = set.recordBytes(n);
-            decodeCalendarSchedule(record, schedule);
-            constexpr std::uint32_t kNone = ~std::uint32_t{0};
-            std::uint32_t row = kNone;
-            ForEachOccurrence(schedule, range.first, range.last, context, [&](DayNumber day) {
-                if (view != kAnniversaryView || schedule.repeat == kRepeatYearly) {
-                    if (row == kNone) {
-                        CalendarEntry entry = decodeCalendarEntry(record);
-                        entry.type = schedule.type;
-                        CalendarRow made = EntryRow(entry, types);
-                        rankOf.push_back(rankInDay(made));
-                        row = rows.keep(std::move(made));
-                    }
-                    placed.push_back({std::uint32_t(day - range.first), row});
-                }
-            });
-        }
-        // The occurrences by day, each day's in file order (a counting sort).
-        std::vector<std::uint32_t> dayStart(dayCount + 1, 0);
-        for (const Placed& p : placed) {
-            ++dayStart[p.day + 1];
-        }
-        for (std::size_t d = 0; d < dayCount; ++d) {
-            dayStart[d + 1] += dayStart[d];
-        }
-        std::vector<std::uint32_t> byDay(placed.size());
-        {
-            std::vector<std::uint32_t> next(dayStart.begin(), dayStart.end() - 1);
-            for (const Placed& p : placed) {
-                byDay[next[p.day]++] = p.row;
-            }
-        }
-        placed = {};
-        rows.reserve(byDay.size() + dayCount);
-        const bool keepsEmptyDays = view == kDayView || view == kWeekView;
-        for (DayNumber day = range.first; day <= range.last; ++day) {
-            if (view == kWeekView && day == context.today) {
-                build.calendarTopRow = rows.empty() ? 1 : rows.GridRowCount();
-            }
-            const std::size_t d = std::size_t(day - range.first);
-            const auto first = byDay.begin() + dayStart[d];
-            const auto last = byDay.begin() + dayStart[d + 1];
-            if (first != last || keepsEmptyDays) {
-                rows.append(DayHeaderRow(day, locale));
-                // Timed rows by start time, then untimed rows, then to-do items; ties keep
-                // file order. The anniversaries keep file order throughout.
-                if (view != kAnniversaryView) {
-                    std::stable_sort(first, last, [&](std::uint32_t a, std::uint32_t b) {
-                        return rankOf[a] < rankOf[b];
-                    });
-                }
-                for (auto at = first; at != last; ++at) {
-                    rows.appendAgain(*at);
-                }
-            }
-            if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {
-                build.calendarTopRow = rows.GridRowCount();
-            }
-        }
+        rows = buildDays(directory, rangeOf(date, context), context, locale, build);
     }
     build.gridRowCount = std::max(rows.GridRowCount(), 2);
     const bool scrolls = view == kWeekView || view == kMonthView || view == kYearView;
