@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace trevik;
@@ -37,9 +38,17 @@ DayNumber earlyStart(DayNumber from, int step) {
 // The calendar of `dir` as calcurse's "apts" file in `out`: timed entries as appointments,
 // the others as day events, periods as appointments spanning their days, and the repeats as
 // calcurse repeats. To-do items (no dates, no times) show only on today and are left out.
+// The lines go in calcurse's own order (by start, then text), as calcurse saves them: it
+// inserts each item it loads into a sorted list, and items out of order make that quadratic.
 void writeCalcurse(const std::filesystem::path& dir, const std::filesystem::path& out) {
     std::filesystem::create_directories(out);
-    std::ofstream apts(out / "apts");
+    struct Line {
+        DayNumber day;
+        int minutes;
+        std::string comment;
+        std::string text;
+    };
+    std::vector<Line> lines;
     std::ofstream(out / "todo");
     const DayNumber first = dayNumberFromCivil({2021, 12, 1});
     CalSet set(dir);
@@ -48,6 +57,9 @@ void writeCalcurse(const std::filesystem::path& dir, const std::filesystem::path
         const bool timed = isTimeOfDay(set.timeFrom);
         const std::string comment = set.comment;
         DayNumber start = set.dateFrom;
+        if (start == kNoDate && set.dateTo == kNoDate && !timed && !isTimeOfDay(set.timeTo)) {
+            continue; // a to-do item, whatever its repeat
+        }
         std::string repeat;
         switch (set.repeat) {
         case kRepeatDaily:
@@ -88,15 +100,24 @@ void writeCalcurse(const std::filesystem::path& dir, const std::filesystem::path
         const TimeOfDay t = timeOfDayFromFraction(timed ? set.timeFrom : 0);
         char time[8];
         std::snprintf(time, sizeof time, "%02d:%02d", t.hour, t.minute);
+        std::string text;
         if (set.dateTo != kNoDate && set.repeat == kRepeatNone) {
-            apts << usDate(start) << " @ " << time << " -> " << usDate(set.dateTo) << " @ 23:59 |"
-                 << comment << "\n";
+            text =
+                usDate(start) + " @ " + time + " -> " + usDate(set.dateTo) + " @ 23:59 |" + comment;
         } else if (timed) {
-            apts << usDate(start) << " @ " << time << " -> " << usDate(start) << " @ " << time
-                 << repeat << " |" << comment << "\n";
+            text = usDate(start) + " @ " + time + " -> " + usDate(start) + " @ " + time + repeat +
+                   " |" + comment;
         } else {
-            apts << usDate(start) << " [1]" << repeat << " " << comment << "\n";
+            text = usDate(start) + " [1]" + repeat + " " + comment;
         }
+        lines.push_back({start, t.hour * 60 + t.minute, comment, std::move(text)});
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
+        return std::tie(a.day, a.minutes, a.comment) < std::tie(b.day, b.minutes, b.comment);
+    });
+    std::ofstream apts(out / "apts");
+    for (const Line& line : lines) {
+        apts << line.text << "\n";
     }
 }
 
