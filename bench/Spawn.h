@@ -1,7 +1,9 @@
 #pragma once
 
 // Runs a program as a shell would, standard output to /dev/null, and reports how it ended,
-// how long it took from the spawn to the end of the wait, and its peak resident memory.
+// how long it took from the spawn to the end of the wait, and its peak resident memory. The
+// peak is at least the spawning process's own size when it spawned (exec keeps that mark), so
+// it is only the child's own from a small process.
 
 #include <cerrno>
 #include <chrono>

@@ -61,6 +61,8 @@ public:
         return n >= 1 && n <= count() ? &distinct_[order_[std::size_t(n - 1)]] : nullptr;
     }
     int count() const { return int(order_.size()); }
+    // The rows kept, each once however often it shows.
+    std::size_t keptCount() const { return distinct_.size(); }
     bool empty() const { return order_.empty(); }
     // 0 for an empty list, else the rows plus the title row: grid row r is a data row
     // exactly when 0 < r < GridRowCount.

@@ -71,6 +71,12 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     return {std::max(range.first, kFirstCivilDay), std::min(range.last, kLastCivilDay)};
 }
 
+// One occurrence: the day (counted from the view's first) and the row's index in the list.
+struct Placed {
+    std::uint32_t day;
+    std::uint32_t row;
+};
+
 // Where a row goes among its day's rows: timed rows by minutes, then untimed rows, then
 // to-do items (also a user type spelled "To Do").
 std::uint32_t rankInDay(const CalendarRow& row) {
@@ -102,17 +108,21 @@ void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
     rows = std::move(built);
 }
 
-// The rows of the days of `range`. Two passes over the calendar file under one lock: the
-// first counts each day's rows, so that the second can make every entry's row once and put
-// its index straight into its places; no row is copied and nothing grows as it fills.
+// The rows of the days of `range`, each entry's row made once and shown by index on its
+// days. A short view is made in one pass over the calendar file; a long one in two under one
+// lock, the first counting each day's rows so that the second can put every index straight
+// into its place: the year needs no list of its 150,000 occurrences and nothing that grows.
 CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange& range,
                           const ViewContext& context, const Locale& locale, CalendarBuild& build) {
     const std::int32_t view = context.viewCode;
     const std::size_t dayCount =
         range.last >= range.first ? std::size_t(range.last - range.first + 1) : 0;
+    const bool onePass = dayCount <= 31;
     const TypeNames types = TypeNames::load(directory);
     RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
     stream.Open();
+    CalendarRowList rows;
+    std::vector<std::uint32_t> rankOf; // by kept row: where it goes among its day's rows
     CalendarEntry schedule;
     const auto forEachDay = [&](auto visit) {
         // The anniversaries show the yearly entries alone.
@@ -120,15 +130,38 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
             ForEachOccurrence(schedule, range.first, range.last, context, visit);
         }
     };
+    // A to-do item's type changes before its first occurrence: the row is made then.
+    const auto makeRow = [&](const std::uint8_t* record) {
+        CalendarEntry entry = decodeCalendarEntry(record);
+        entry.type = schedule.type;
+        CalendarRow made = EntryRow(entry, types);
+        const std::uint32_t rank = rankInDay(made);
+        const std::uint32_t row = rows.keep(std::move(made));
+        if (rankOf.size() <= row) {
+            rankOf.resize(row + 1);
+        }
+        rankOf[row] = rank;
+        return row;
+    };
+    constexpr std::uint32_t kNone = ~std::uint32_t{0};
 
     std::vector<std::uint32_t> perDay(dayCount, 0);
+    std::vector<Placed> placed; // one pass only
     std::size_t shownEntries = 0;
     while (const std::uint8_t* record = stream.next()) {
         decodeCalendarSchedule(record, schedule);
+        std::uint32_t row = kNone;
         bool shown = false;
         forEachDay([&](DayNumber day) {
-            ++perDay[std::size_t(day - range.first)];
+            const auto d = std::uint32_t(day - range.first);
+            ++perDay[d];
             shown = true;
+            if (onePass) {
+                if (row == kNone) {
+                    row = makeRow(record);
+                }
+                placed.push_back({d, row});
+            }
         });
         shownEntries += shown ? 1 : 0;
     }
@@ -154,8 +187,8 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
         }
     }
 
-    CalendarRowList rows;
     rows.reserve(shownEntries + headers, 0);
+    rankOf.reserve(shownEntries + headers);
     std::uint32_t* const slots = rows.appendSlots(total);
     std::vector<std::uint32_t>& next = perDay; // now the next free place of each day
     for (DayNumber day = range.first; day <= range.last; ++day) {
@@ -165,26 +198,24 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
             next[d] = headerAt[d] + 1;
         }
     }
-    std::vector<std::uint32_t> rankOf; // by kept row: where it goes among its day's rows
-    rankOf.resize(shownEntries + headers);
-    stream.Rewind();
-    while (const std::uint8_t* record = stream.next()) {
-        decodeCalendarSchedule(record, schedule);
-        constexpr std::uint32_t kNone = ~std::uint32_t{0};
-        std::uint32_t row = kNone;
-        // A to-do item's type changes before its first occurrence: the row is made then.
-        forEachDay([&](DayNumber day) {
-            if (row == kNone) {
-                CalendarEntry entry = decodeCalendarEntry(record);
-                entry.type = schedule.type;
-                CalendarRow made = EntryRow(entry, types);
-                const std::uint32_t rank = rankInDay(made);
-                row = rows.keep(std::move(made));
-                rankOf[row] = rank;
-            }
-            slots[next[std::size_t(day - range.first)]++] = row;
-        });
+    if (onePass) {
+        for (const Placed& p : placed) {
+            slots[next[p.day]++] = p.row;
+        }
+    } else {
+        stream.Rewind();
+        while (const std::uint8_t* record = stream.next()) {
+            decodeCalendarSchedule(record, schedule);
+            std::uint32_t row = kNone;
+            forEachDay([&](DayNumber day) {
+                if (row == kNone) {
+                    row = makeRow(record);
+                }
+                slots[next[std::size_t(day - range.first)]++] = row;
+            });
+        }
     }
+    rankOf.resize(rows.keptCount());
     // Timed rows by start time, then untimed rows, then to-do items; ties keep file order.
     // The anniversaries keep file order throughout.
     if (view != kAnniversaryView) {
