@@ -55,12 +55,6 @@ public:
     bool BeginScan();
 
     std::int32_t count() const { return count_; }
-    // The bytes of record n (1..count) as the file holds them, without moving the position
-    // or decoding anything; null outside 1..count. Valid until the next Open, Write or Delete.
-    const std::uint8_t* recordBytes(std::int32_t n) const {
-        return n >= 1 && n <= count_ ? image_.data() + std::size_t(n - 1) * std::size_t(recordSize_)
-                                     : nullptr;
-    }
     std::int32_t position() const { return position_; }
     std::int32_t recordSize() const { return recordSize_; }
     const std::filesystem::path& filePath() const { return path_; }
