@@ -5,7 +5,7 @@
 #include "TabSeparated.h"
 #include "ViewSettings.h"
 #include "calendar/CalendarView.h"
-#include "clipboard/ClipboardLines.h"
+#include "common/Cp1252.h"
 
 #include <map>
 
@@ -17,20 +17,44 @@ const std::map<std::string, std::int32_t> kViews = {
     {"day", kDayView},   {"week", kWeekView}, {"month", kMonthView},
     {"year", kYearView}, {"todo", kToDoView}, {"anniversaries", kAnniversaryView}};
 
-void printTsv(std::ostream& out, const CalendarRowList& rows) {
-    for (const CalendarRow& row : rows.rows()) {
-        if (isPlainTsvField(row.timeText) && isPlainTsvField(row.typeName) &&
-            isPlainTsvField(row.comment) && isPlainTsvField(row.dayText)) {
-            print(out, CalendarLine(row, "\n"));
-            continue;
-        }
-        CalendarRow escaped = row;
-        escaped.timeText = tsvField(row.timeText);
-        escaped.typeName = tsvField(row.typeName);
-        escaped.comment = tsvField(row.comment);
-        escaped.dayText = tsvField(row.dayText);
-        print(out, CalendarLine(escaped, "\n"));
+// One stored text as a field, escaped where it must be and in UTF-8.
+void appendField(std::string& line, const std::string& stored) {
+    if (isPlainTsvField(stored)) {
+        appendCp1252AsUtf8(line, stored);
+    } else {
+        appendCp1252AsUtf8(line, tsvField(stored));
     }
+}
+
+// The rows as CalendarLine writes them, each text escaped: built straight into one buffer
+// that goes out in large writes, as a year can hold 150,000 rows.
+void printTsv(std::ostream& out, const CalendarRowList& rows) {
+    constexpr std::size_t kChunk = 1 << 16;
+    std::string buffer;
+    buffer.reserve(kChunk + 512);
+    for (const CalendarRow& row : rows.rows()) {
+        if (row.isDayHeader) {
+            buffer += "\t\t";
+            appendField(buffer, row.dayText);
+            buffer += "\t\n";
+        } else {
+            appendField(buffer, row.timeText);
+            buffer += '\t';
+            appendField(buffer, row.typeName);
+            buffer += '\t';
+            appendField(buffer, row.comment);
+            buffer += '\t';
+            buffer += row.fileMark;
+            buffer += '\t';
+            buffer += row.addressMark;
+            buffer += '\n';
+        }
+        if (buffer.size() >= kChunk) {
+            out.write(buffer.data(), std::streamsize(buffer.size()));
+            buffer.clear();
+        }
+    }
+    out.write(buffer.data(), std::streamsize(buffer.size()));
 }
 
 void printJson(std::ostream& out, const CalendarRowList& rows) {

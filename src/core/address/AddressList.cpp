@@ -1,5 +1,7 @@
 #include "address/AddressList.h"
 
+#include "storage/RecordStream.h"
+
 #include <algorithm>
 
 namespace trevik {
@@ -14,6 +16,30 @@ Contact sampleContact() {
     return sample;
 }
 
+// The stored name of a contact record, read in place.
+std::string_view nameOf(const std::uint8_t* record) {
+    const ContactTextField& field = kContactTexts[0];
+    const auto* begin = reinterpret_cast<const char*>(record + field.offset);
+    return {begin, std::size_t(std::find(begin, begin + field.width, '\0') - begin)};
+}
+
+// Appends the contacts whose names match, in file order; false when there is no address
+// file. Only the name of a contact that does not match is looked at.
+bool listContacts(const std::filesystem::path& directory, std::string_view filter,
+                  std::vector<Contact>& contacts) {
+    RecordStream stream(directory, AddrSet::kFileName, AddrSet::kRecordSize);
+    if (!stream.Open()) {
+        return false;
+    }
+    contacts.reserve(filter.empty() ? std::size_t(stream.count()) : 0);
+    while (const std::uint8_t* record = stream.next()) {
+        if (NameMatchesFilter(nameOf(record), filter)) {
+            contacts.push_back(decodeContact(record));
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool NameMatchesFilter(std::string_view name, std::string_view filter) {
@@ -23,11 +49,14 @@ bool NameMatchesFilter(std::string_view name, std::string_view filter) {
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
                                  const Clock& clock, std::int32_t installationUid) {
     AddressListing listing;
-    AddrSet set(directory);
+    if (listContacts(directory, filter, listing.contacts)) {
+        listing.matched = !filter.empty() && !listing.contacts.empty();
+        return listing;
+    }
     // The sample goes only into a file this call creates, and only with a stored UID; a data
     // directory where nothing can be created shows an empty book, as there is nothing to read.
-    if (!set.OpenForReading() && set.count() == 0 && !set.Open() && set.isOpen() &&
-        installationUid != 0) {
+    AddrSet set(directory);
+    if (!set.Open() && set.isOpen() && installationUid != 0) {
         const Contact sample = sampleContact();
         const std::int32_t id = set.NextId() + 1;
         set.NewRecord();
@@ -38,30 +67,12 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
         set.created = clock.now();
         set.Write();
     }
-    if (set.NoCurrent()) {
-        return listing;
-    }
-    listing.contacts.reserve(filter.empty() ? std::size_t(set.count()) : 0);
-    set.First();
-    while (!set.AtEnd()) {
-        if (NameMatchesFilter(set.name, filter)) {
-            listing.contacts.push_back(static_cast<const Contact&>(set));
-        }
-        set.Next();
-    }
-    listing.matched = !filter.empty() && !listing.contacts.empty();
     return listing;
 }
 
 std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter) {
     std::vector<Contact> contacts;
-    AddrSet set(directory);
-    set.OpenForReading();
-    for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
-        if (NameMatchesFilter(set.name, filter)) {
-            contacts.push_back(static_cast<const Contact&>(set));
-        }
-    }
+    listContacts(directory, filter, contacts);
     return contacts;
 }
 

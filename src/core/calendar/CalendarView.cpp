@@ -1,10 +1,10 @@
 #include "calendar/CalendarView.h"
 
 #include "storage/CalSet.h"
+#include "storage/RecordStream.h"
 
 #include <algorithm>
 #include <charconv>
-#include <optional>
 
 namespace trevik {
 
@@ -71,18 +71,163 @@ DayRange rangeOf(DayNumber date, const ViewContext& context) {
     return {std::max(range.first, kFirstCivilDay), std::min(range.last, kLastCivilDay)};
 }
 
+// One occurrence: the day (counted from the view's first) and the row's index in the list.
+struct Placed {
+    std::uint32_t day;
+    std::uint32_t row;
+};
+
+// Where a row goes among its day's rows: timed rows by minutes, then untimed rows, then
+// to-do items (also a user type spelled "To Do").
+std::uint32_t rankInDay(const CalendarRow& row) {
+    constexpr std::uint32_t kUntimed = 24 * 60;
+    if (!row.timeText.empty()) {
+        return std::uint32_t(minutesOf(row.timeText));
+    }
+    return row.typeName == "To Do" ? kUntimed + 1 : kUntimed;
+}
+
 void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
                const TypeNames& types, const ViewContext& context) {
-    rows.clear();
+    RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
+    stream.Open();
+    CalendarRowList built;
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = "To Do view";
-    rows.append(std::move(header));
-    ForEachEntry(directory, [&](CalendarEntry& entry) {
-        if (OccursOn(entry, context.today, context) && entry.type == kToDoType) {
-            rows.append(EntryRow(entry, types));
+    built.append(std::move(header));
+    CalendarEntry schedule;
+    while (const std::uint8_t* record = stream.next()) {
+        decodeCalendarSchedule(record, schedule);
+        if (OccursOn(schedule, context.today, context) && schedule.type == kToDoType) {
+            CalendarEntry entry = decodeCalendarEntry(record);
+            entry.type = schedule.type;
+            built.append(EntryRow(entry, types));
         }
-    });
+    }
+    rows = std::move(built);
+}
+
+// The rows of the days of `range`, each entry's row made once and shown by index on its
+// days. A short view is made in one pass over the calendar file; a long one in two under one
+// lock, the first counting each day's rows so that the second can put every index straight
+// into its place: the year needs no list of its 150,000 occurrences and nothing that grows.
+CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange& range,
+                          const ViewContext& context, const Locale& locale, CalendarBuild& build) {
+    const std::int32_t view = context.viewCode;
+    const std::size_t dayCount =
+        range.last >= range.first ? std::size_t(range.last - range.first + 1) : 0;
+    const bool onePass = dayCount <= 31;
+    const TypeNames types = TypeNames::load(directory);
+    RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
+    stream.Open();
+    CalendarRowList rows;
+    std::vector<std::uint32_t> rankOf; // by kept row: where it goes among its day's rows
+    CalendarEntry schedule;
+    const auto forEachDay = [&](auto visit) {
+        // The anniversaries show the yearly entries alone.
+        if (view != kAnniversaryView || schedule.repeat == kRepeatYearly) {
+            ForEachOccurrence(schedule, range.first, range.last, context, visit);
+        }
+    };
+    // A to-do item's type changes before its first occurrence: the row is made then.
+    const auto makeRow = [&](const std::uint8_t* record) {
+        CalendarEntry entry = decodeCalendarEntry(record);
+        entry.type = schedule.type;
+        CalendarRow made = EntryRow(entry, types);
+        const std::uint32_t rank = rankInDay(made);
+        const std::uint32_t row = rows.keep(std::move(made));
+        if (rankOf.size() <= row) {
+            rankOf.resize(row + 1);
+        }
+        rankOf[row] = rank;
+        return row;
+    };
+    constexpr std::uint32_t kNone = ~std::uint32_t{0};
+
+    std::vector<std::uint32_t> perDay(dayCount, 0);
+    std::vector<Placed> placed; // one pass only
+    std::size_t shownEntries = 0;
+    while (const std::uint8_t* record = stream.next()) {
+        decodeCalendarSchedule(record, schedule);
+        std::uint32_t row = kNone;
+        bool shown = false;
+        forEachDay([&](DayNumber day) {
+            const auto d = std::uint32_t(day - range.first);
+            ++perDay[d];
+            shown = true;
+            if (onePass) {
+                if (row == kNone) {
+                    row = makeRow(record);
+                }
+                placed.push_back({d, row});
+            }
+        });
+        shownEntries += shown ? 1 : 0;
+    }
+
+    // Where each day's header goes; its entries follow it.
+    constexpr std::uint32_t kNoHeader = ~std::uint32_t{0};
+    std::vector<std::uint32_t> headerAt(dayCount, kNoHeader);
+    std::size_t total = 0;
+    std::size_t headers = 0;
+    const bool keepsEmptyDays = view == kDayView || view == kWeekView;
+    for (DayNumber day = range.first; day <= range.last; ++day) {
+        const std::size_t d = std::size_t(day - range.first);
+        if (view == kWeekView && day == context.today) {
+            build.calendarTopRow = total == 0 ? 1 : std::int32_t(total + 1);
+        }
+        if (perDay[d] != 0 || keepsEmptyDays) {
+            headerAt[d] = std::uint32_t(total);
+            total += 1 + perDay[d];
+            ++headers;
+        }
+        if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {
+            build.calendarTopRow = total == 0 ? 0 : std::int32_t(total + 1);
+        }
+    }
+
+    rows.reserve(shownEntries + headers, 0);
+    rankOf.reserve(shownEntries + headers);
+    std::uint32_t* const slots = rows.appendSlots(total);
+    std::vector<std::uint32_t>& next = perDay; // now the next free place of each day
+    for (DayNumber day = range.first; day <= range.last; ++day) {
+        const std::size_t d = std::size_t(day - range.first);
+        if (headerAt[d] != kNoHeader) {
+            slots[headerAt[d]] = rows.keep(DayHeaderRow(day, locale));
+            next[d] = headerAt[d] + 1;
+        }
+    }
+    if (onePass) {
+        for (const Placed& p : placed) {
+            slots[next[p.day]++] = p.row;
+        }
+    } else {
+        stream.Rewind();
+        while (const std::uint8_t* record = stream.next()) {
+            decodeCalendarSchedule(record, schedule);
+            std::uint32_t row = kNone;
+            forEachDay([&](DayNumber day) {
+                if (row == kNone) {
+                    row = makeRow(record);
+                }
+                slots[next[std::size_t(day - range.first)]++] = row;
+            });
+        }
+    }
+    rankOf.resize(rows.keptCount());
+    // Timed rows by start time, then untimed rows, then to-do items; ties keep file order.
+    // The anniversaries keep file order throughout.
+    if (view != kAnniversaryView) {
+        for (std::size_t d = 0; d < dayCount; ++d) {
+            if (headerAt[d] != kNoHeader) {
+                std::stable_sort(
+                    slots + headerAt[d] + 1, slots + next[d],
+                    [&](std::uint32_t a, std::uint32_t b) { return rankOf[a] < rankOf[b]; });
+            }
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -118,30 +263,6 @@ CalendarRow DayHeaderRow(DayNumber day, const Locale& locale) {
     return header;
 }
 
-void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows) {
-    std::vector<std::pair<int, std::size_t>> timed; // (minutes, position in file order)
-    std::vector<std::size_t> untimed;
-    std::vector<std::size_t> toDo;
-    for (std::size_t i = 0; i < dayRows.size(); ++i) {
-        const CalendarRow& row = dayRows[i];
-        if (!row.timeText.empty()) {
-            timed.emplace_back(minutesOf(row.timeText), i);
-        } else {
-            (row.typeName == "To Do" ? toDo : untimed).push_back(i);
-        }
-    }
-    std::stable_sort(timed.begin(), timed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& entry : timed) {
-        rows.append(std::move(dayRows[entry.second]));
-    }
-    for (const std::vector<std::size_t>* group : {&untimed, &toDo}) {
-        for (const std::size_t i : *group) {
-            rows.append(std::move(dayRows[i]));
-        }
-    }
-}
-
 CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::path& directory,
                                 DayNumber date, const ViewContext& context, int gridHeight,
                                 const Locale& locale) {
@@ -150,43 +271,7 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
     if (view == kToDoView) {
         buildToDo(rows, directory, TypeNames::load(directory), context);
     } else if (buildsDays(view)) {
-        const DayRange range = rangeOf(date, context);
-        std::vector<std::vector<CalendarRow>> days(std::size_t(range.last - range.first + 1));
-        const TypeNames types = TypeNames::load(directory);
-        ForEachEntry(directory, [&](CalendarEntry& entry) {
-            // The row is made at the first occurrence and copied for the others; only a
-            // to-do item's type changes while it is placed, and it changes before its first.
-            std::optional<CalendarRow> row;
-            ForEachOccurrence(entry, range.first, range.last, context, [&](DayNumber day) {
-                if (view != kAnniversaryView || entry.repeat == kRepeatYearly) {
-                    if (!row) {
-                        row = EntryRow(entry, types);
-                    }
-                    days[std::size_t(day - range.first)].push_back(*row);
-                }
-            });
-        });
-        rows.clear();
-        const bool keepsEmptyDays = view == kDayView || view == kWeekView;
-        for (DayNumber day = range.first; day <= range.last; ++day) {
-            if (view == kWeekView && day == context.today) {
-                build.calendarTopRow = rows.empty() ? 1 : rows.GridRowCount();
-            }
-            std::vector<CalendarRow>& entries = days[std::size_t(day - range.first)];
-            if (!entries.empty() || keepsEmptyDays) {
-                rows.append(DayHeaderRow(day, locale));
-                if (view == kAnniversaryView) {
-                    for (CalendarRow& row : entries) {
-                        rows.append(std::move(row));
-                    }
-                } else {
-                    MergeDayRows(rows, std::move(entries));
-                }
-            }
-            if ((view == kMonthView || view == kYearView) && day + 1 == context.today) {
-                build.calendarTopRow = rows.GridRowCount();
-            }
-        }
+        rows = buildDays(directory, rangeOf(date, context), context, locale, build);
     }
     build.gridRowCount = std::max(rows.GridRowCount(), 2);
     const bool scrolls = view == kWeekView || view == kMonthView || view == kYearView;

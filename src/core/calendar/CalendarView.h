@@ -5,6 +5,7 @@
 #include "calendar/OccursOn.h"
 #include "common/Locale.h"
 #include "storage/CalSet.h"
+#include "storage/RecordStream.h"
 
 #include <filesystem>
 #include <string_view>
@@ -32,21 +33,14 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
 // file's current record: changing it changes nothing on disk. Throws FileError when the file
 // exists but cannot be read.
 template <typename Visit> void ForEachEntry(const std::filesystem::path& directory, Visit visit) {
-    CalSet set(directory);
-    set.OpenForReading();
-    if (set.NoCurrent()) {
-        return;
-    }
-    set.First();
-    while (!set.AtEnd()) {
-        visit(static_cast<CalendarEntry&>(set));
-        set.Next();
+    // Through a small buffer: a scan that keeps nothing needs no copy of the whole file.
+    RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
+    stream.Open();
+    while (const std::uint8_t* record = stream.next()) {
+        CalendarEntry entry = decodeCalendarEntry(record);
+        visit(entry);
     }
 }
-
-// Appends one day's entry rows (given in file order): timed rows by start time, then
-// untimed rows, then to-do items; ties keep file order.
-void MergeDayRows(CalendarRowList& rows, std::vector<CalendarRow> dayRows);
 
 // The entry row of one calendar entry.
 CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types);

@@ -48,12 +48,26 @@ char byteOf(char32_t cp) {
 
 } // namespace
 
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+    // Record texts are nearly always plain ASCII: those runs are copied whole, and only
+    // the bytes above 0x7F go through the code points one by one.
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
+        }
+        out.append(bytes.data() + i, run - i);
+        for (i = run; i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80; ++i) {
+            appendUtf8(out, codePointOf(static_cast<unsigned char>(bytes[i])));
+        }
+    }
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
-    }
+    appendCp1252AsUtf8(out, bytes);
     return out;
 }
 

@@ -45,5 +45,8 @@ inline constexpr std::size_t kFileLinkWidth = 65;
 // defines: the rest of `record` is kept.
 CalendarEntry decodeCalendarEntry(const std::uint8_t* record);
 void encodeCalendarEntry(const CalendarEntry& entry, std::uint8_t* record);
+// Only the fields that decide on which days an entry shows: type, dates, times and repeat.
+// The other fields of `entry` are left as they were.
+void decodeCalendarSchedule(const std::uint8_t* record, CalendarEntry& entry);
 
 } // namespace trevik

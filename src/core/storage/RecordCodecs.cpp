@@ -44,6 +44,15 @@ CalendarEntry decodeCalendarEntry(const std::uint8_t* b) {
     return entry;
 }
 
+void decodeCalendarSchedule(const std::uint8_t* b, CalendarEntry& entry) {
+    entry.type = loadLE<std::int16_t>(b + 62);
+    entry.dateFrom = loadLE<std::int32_t>(b + 64);
+    entry.dateTo = loadLE<std::int32_t>(b + 68);
+    entry.timeFrom = loadLE<double>(b + 72);
+    entry.timeTo = loadLE<double>(b + 80);
+    entry.repeat = loadLE<std::int16_t>(b + 162);
+}
+
 void encodeCalendarEntry(const CalendarEntry& entry, std::uint8_t* b) {
     encodeStampHeader(entry, b);
     storeLE(b + 28, entry.addressLink);

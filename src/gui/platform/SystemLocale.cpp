@@ -68,14 +68,26 @@ std::string SystemLocale::toLower(std::string_view text) const {
 }
 
 std::vector<std::size_t> SystemLocale::sortOrder(const std::vector<std::string_view>& texts) const {
-    std::vector<QCollatorSortKey> keys;
+    const std::lock_guard<std::mutex> lock(sortKeysMutex_);
+    // Kept keys are few times the longest list sorted, however many lists pass by.
+    if (sortKeys_.size() > 2 * texts.size() + 10000) {
+        sortKeys_.clear();
+    }
+    std::vector<const QCollatorSortKey*> keys;
     keys.reserve(texts.size());
     for (const std::string_view text : texts) {
-        keys.push_back(collator_.sortKey(fromStored(std::string(text))));
+        auto found = sortKeys_.find(std::string(text));
+        if (found == sortKeys_.end()) {
+            found =
+                sortKeys_
+                    .emplace(std::string(text), collator_.sortKey(fromStored(std::string(text))))
+                    .first;
+        }
+        keys.push_back(&found->second);
     }
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+                     [&](std::size_t a, std::size_t b) { return keys[a]->compare(*keys[b]) < 0; });
     return order;
 }
