@@ -9,6 +9,7 @@
 #include "calendar/AddressLinks.h"
 #include "calendar/CalendarPane.h"
 #include "clipboard/ClipboardLines.h"
+#include "interchange/InterchangeText.h"
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
@@ -170,7 +171,18 @@ private slots:
         QCOMPARE(text.section(QLatin1Char('\n'), 0, 1),
                  QStringLiteral("Ann\t\t555-0101\t\t\tann@example.org\t\tRoad 1\r\nTown\t"));
         QVERIFY(text.endsWith(QStringLiteral("Town\t\n")));
-        QVERIFY(env->clipboard.content.formats.empty()); // plain text only, for now
+        // Beside the lines, the same contacts as a vCard that reads back to them.
+        QCOMPARE(env->clipboard.content.formats.size(), std::size_t(1));
+        const ContactsRead cards =
+            contactsFromVCard(env->clipboard.data(QStringLiteral("text/vcard")).toStdString());
+        QVERIFY(cards.notes.lossy.empty() && cards.notes.skipped.empty());
+        const std::vector<Contact> copied = ListContacts({}, "");
+        QCOMPARE(cards.contacts.size(), copied.size());
+        for (std::size_t i = 0; i < copied.size(); ++i) {
+            QCOMPARE(AddressLine(cards.contacts[i]), AddressLine(copied[i]));
+            QCOMPARE(cards.contacts[i].created, copied[i].created);
+            QCOMPARE(cards.contacts[i].originUid, copied[i].originUid);
+        }
 
         action("PasteButton")->trigger();
         QVERIFY(env->messages.shown.empty());
@@ -239,6 +251,20 @@ private slots:
             fromStored("\t\t" + rows.at(first - 1)->dayText + "\t\r\n" + "\t\tfirst\t \t \r\n" +
                        "\t\t" + rows.at(first + 1)->dayText + "\t\r\n" + "\t\tsecond\t \t \r\n");
         QCOMPARE(env->clipboard.text(), expected);
+        // And the two entries as an iCalendar file that reads back to them.
+        const EntriesRead read = entriesFromICalendar(
+            env->clipboard.data(QStringLiteral("text/calendar")).toStdString());
+        QVERIFY(read.notes.lossy.empty() && read.notes.skipped.empty());
+        QCOMPARE(read.entries.size(), std::size_t(2));
+        for (std::size_t i = 0; i < 2; ++i) {
+            const CalendarEntry stored = *LoadEntry({}, std::int32_t(i + 1));
+            const CalendarEntry& back = read.entries[i].entry;
+            QCOMPARE(back.comment, stored.comment);
+            QCOMPARE(back.dateFrom, stored.dateFrom);
+            QCOMPARE(back.timeFrom, stored.timeFrom);
+            QCOMPARE(back.created, stored.created);
+            QCOMPARE(back.originUid, stored.originUid);
+        }
 
         calendar().CalendarView->clearSelection();
         action("ContextCopy")->trigger();
@@ -372,6 +398,38 @@ private slots:
         action("MainPaste")->trigger();
         QCOMPARE(addresses().rowCount(), 5);
         QCOMPARE(fromStored(addresses().contactAt(0).name), QString());
+    }
+
+    void aPastedVCardMergesByIdentityAndTellsWhatItLost() {
+        AddContact({}, contact("Ann", "ann@example.org"), env->clock, 1);
+        open();
+        focusAddressList();
+        // Another address book's copy: text/vcard beside a plain text that is no address line.
+        const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:other-1\r\nFN:Dan\r\n"
+                                "EMAIL:dan@example.org\r\nEND:VCARD\r\n"
+                                "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:other-2\r\nFN:Eve\r\n"
+                                "TEL;TYPE=CELL:1\r\nTEL;TYPE=CELL:2\r\nEND:VCARD\r\n";
+        env->clipboard.put({QStringLiteral("Dan, Eve"), {{QStringLiteral("text/vcard"), card}}});
+        for (int paste = 0; paste < 2; ++paste) {
+            env->messages.shown.clear();
+            action("MainPaste")->trigger();
+            QCOMPARE(listedNames(), (QStringList{"Ann", "Dan", "Eve"}));
+            // Eve's second mobile phone has no place: the user is told, naming her card.
+            QCOMPARE(env->messages.shown.size(), std::size_t(1));
+            QVERIFY2(env->messages.shown[0].text.contains(QStringLiteral("other-2 (Eve)")),
+                     qPrintable(env->messages.shown[0].text));
+            QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("mobile")));
+        }
+        QCOMPARE(fromStored(ListContacts({}, "")[1].email), QStringLiteral("dan@example.org"));
+
+        // A vCard as the plain text alone, as a text editor copies it; a whole one says nothing.
+        env->clipboard.setText(QStringLiteral("begin:vcard\r\nVERSION:4.0\r\nUID:other-3\r\n"
+                                              "FN:Fay\r\nEND:VCARD\r\n"));
+        env->messages.shown.clear();
+        action("MainPaste")->trigger();
+        action("MainPaste")->trigger();
+        QVERIFY(env->messages.shown.empty());
+        QCOMPARE(listedNames(), (QStringList{"Ann", "Dan", "Eve", "Fay"}));
     }
 
     void pastedTextOutsideTheCodePageKeepsWhatItCanHold() {

@@ -5,6 +5,7 @@
 #include "address/AddressList.h"
 #include "address/AddressPane.h"
 #include "app/MainForm.h"
+#include "interchange/InterchangeText.h"
 #include "platform/Clipboard.h"
 #include "platform/StoredText.h"
 #include "storage/ContactRecords.h"
@@ -41,6 +42,30 @@ private:
         QTRY_COMPARE(form->viewState().activePane, Pane::Address);
     }
 
+    // What xclip reads from the clipboard, in a MIME type or as plain text.
+    QByteArray readClipboard(const QString& type) {
+        QStringList args = {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                            QStringLiteral("-o")};
+        if (!type.isEmpty()) {
+            args << QStringLiteral("-t") << type;
+        }
+        // xclip asks while the window answers: the event loop must run meanwhile.
+        QProcess reader;
+        reader.start(QStringLiteral("xclip"), args);
+        if (!reader.waitForStarted(5000)) {
+            return "xclip did not start";
+        }
+        if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 15000)) {
+            reader.kill();
+            reader.waitForFinished(5000);
+            return "xclip did not finish";
+        }
+        if (reader.exitCode() != 0) {
+            return "xclip failed: " + reader.readAllStandardError();
+        }
+        return reader.readAllStandardOutput();
+    }
+
 private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
@@ -65,16 +90,17 @@ private slots:
         form->addressPane->SelectAll();
         action("MainCopy")->trigger();
 
-        // xclip asks while the window answers: the event loop must run meanwhile.
-        QProcess reader;
-        reader.start(QStringLiteral("xclip"), {QStringLiteral("-selection"),
-                                               QStringLiteral("clipboard"), QStringLiteral("-o")});
-        QVERIFY(reader.waitForStarted(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 15000);
-        QCOMPARE(reader.exitCode(), 0);
-        const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+        const QString read = QString::fromUtf8(readClipboard({}));
         QCOMPARE(read, QStringLiteral("Ann\t\t\t\t\tann@example.org\t\t\t\n"
                                       "Zo\u00eb\t\t\t\t\tzoe@example.org\t\tRoad 1\r\nTown\t\n"));
+        // The same contacts as a vCard, for the address books that ask for one.
+        const ContactsRead cards =
+            contactsFromVCard(readClipboard(QStringLiteral("text/vcard")).toStdString());
+        QCOMPARE(cards.contacts.size(), std::size_t(2));
+        QCOMPARE(cards.contacts[0].name, std::string("Ann"));
+        QCOMPARE(cards.contacts[1].name, zoe.name);
+        QCOMPARE(cards.contacts[1].address, zoe.address);
+        QCOMPARE(cards.contacts[1].email, std::string("zoe@example.org"));
     }
 
     void textAnotherProgramPutThereIsPastedIntoTheAddressBook() {

@@ -195,6 +195,32 @@ TEST_F(InterchangeCli, MergesByTheRulesOfApplyingAnUpdateAndTheBin) {
     EXPECT_NE(r.out.find("calendar entries deleted here: 1 added"), std::string::npos) << r.out;
 }
 
+TEST_F(InterchangeCli, ACategoryWithOuterBlanksFindsItsTypeAgain) {
+    // Blanks at either end never come through a file, nor do control characters made blanks.
+    ok({"add-type", " Work "});
+    ok({"add-entry", "Dentist", "--date", "2026-12-07", "--type", "1"});
+    ok({"export-ics", file("blanks.ics")});
+    writeBytes(files / "control.ics",
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:c-1\r\n"
+               "SUMMARY:Call\r\nDTSTART;VALUE=DATE:20261208\r\nCATEGORIES:\x01work\x02\r\n"
+               "END:VEVENT\r\nEND:VCALENDAR\r\n");
+    const std::vector<std::string> choices = {"--new",  "update",    "--changed",
+                                              "update", "--deleted", "update"};
+    for (const char* name : {"blanks.ics", "control.ics"}) {
+        std::vector<std::string> args = {"import-ics", file(name)};
+        args.insert(args.end(), choices.begin(), choices.end());
+        const CliRun r = run(args);
+        EXPECT_LE(r.status, 3) << r.err;
+        EXPECT_EQ(r.err, "");
+    }
+    ASSERT_EQ(ListTypes(data.path()).size(), 1u);
+    const std::vector<CalendarEntry> entries = recordsOf<CalSet, CalendarEntry>(data);
+    ASSERT_EQ(entries.size(), 2u);
+    for (const CalendarEntry& entry : entries) {
+        EXPECT_EQ(entry.type, 1) << entry.comment;
+    }
+}
+
 TEST_F(InterchangeCli, ReportsLossesWithExitThreeAndFailuresOnStandardError) {
     writeBytes(files / "lossy.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:x-1\r\nFN:Ann\r\n"
                                     "TEL;TYPE=CELL:1\r\nTEL;TYPE=CELL:2\r\nEND:VCARD\r\n");

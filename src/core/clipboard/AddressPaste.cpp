@@ -77,6 +77,20 @@ bool ParseAddressLine(Contact& record, std::string_view line) {
     return true;
 }
 
+bool isAddressText(std::string_view text) {
+    text = text.substr(0, std::min(text.size(), kPasteLimit));
+    if (text.empty() || text.back() != '\n') {
+        return false;
+    }
+    for (const std::string_view line : pastedLines(text)) {
+        Contact scratch;
+        if (!ParseAddressLine(scratch, line)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 AddressPaste PasteAddresses(const std::filesystem::path& directory, std::string_view text,
                             const Clock& clock, std::int32_t installationUid) {
     AddressPaste paste;

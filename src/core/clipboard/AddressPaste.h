@@ -26,6 +26,10 @@ std::vector<std::string_view> pastedLines(std::string_view text);
 // `record` untouched, when the line holds nine tabs or more.
 bool ParseAddressLine(Contact& record, std::string_view line);
 
+// Whether PasteAddresses would take every line of `text`: it ends with a line feed and no
+// line holds nine tabs.
+bool isAddressText(std::string_view text);
+
 struct AddressPaste {
     // Contacts appended; their ids are consecutive from `firstId`.
     int added = 0;

@@ -84,6 +84,19 @@ std::string fieldText(std::string_view text, std::size_t width, bool lineBreaks,
     return clean;
 }
 
+std::string withoutOuterBlanks(std::string_view text, bool controls) {
+    const auto blank = [controls](char c) {
+        return c == ' ' || (controls && (std::uint8_t(c) < 0x20 || c == 0x7F));
+    };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
 std::string exportedText(std::string_view stored) {
     std::string text;
     for (std::size_t i = 0; i < stored.size(); ++i) {

@@ -13,6 +13,10 @@ namespace trevik {
 std::string fieldText(std::string_view text, std::size_t width, bool lineBreaks, const char* field,
                       std::vector<std::string>& losses);
 
+// The text without the blanks at either end (with `controls`, without control characters there
+// too), which libical drops from every value it reads.
+std::string withoutOuterBlanks(std::string_view text, bool controls = false);
+
 // A record text as UTF-8 with "\n" line breaks, as the formats carry it.
 std::string exportedText(std::string_view stored);
 

@@ -300,11 +300,17 @@ std::string fileUrl(const std::string& link) {
     return url;
 }
 
-std::string linkOfUrl(std::string_view url) {
+// Only a file URL of a path is a path: any other (another host's, or one whose decoding starts
+// elsewhere) is kept as the URL it is, so that writing it again gives the same link.
+std::string linkOfUrl(std::string_view whole) {
+    std::string_view url = whole;
     if (!url.starts_with("file://")) {
         return std::string(url);
     }
     url.remove_prefix(7);
+    if (!url.starts_with('/') && !url.starts_with("%2F") && !url.starts_with("%2f")) {
+        return std::string(whole);
+    }
     std::string link;
     for (std::size_t i = 0; i < url.size(); ++i) {
         if (url[i] == '%' && i + 2 < url.size()) {
@@ -752,8 +758,11 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
         icalattach* a = icalproperty_get_attach(attach);
         if (a && icalattach_get_is_url(a) && icalattach_get_url(a)) {
             std::vector<std::string> linkLosses;
-            const std::string link =
-                fieldText(linkOfUrl(icalattach_get_url(a)), 1000, false, "attachment", linkLosses);
+            // A link is written as it stands unless it is a path, and libical drops the outer
+            // blanks of what it reads: they are not taken in, before decoding or after.
+            const std::string link = withoutOuterBlanks(
+                fieldText(linkOfUrl(withoutOuterBlanks(icalattach_get_url(a), true)), 1000, false,
+                          "attachment", linkLosses));
             if (link.size() > kFileLinkWidth) {
                 losses.push_back("its attachment's address is longer than " +
                                  std::to_string(kFileLinkWidth) + " characters and was left out");

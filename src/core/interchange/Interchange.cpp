@@ -298,12 +298,14 @@ ImportReport InterchangeImporter::importTexts(const std::vector<ImportSource>& s
         entries.reserve(read.size());
         for (ReadEntry& item : read) {
             CalendarEntry& entry = item.entry;
-            if (!item.category.empty()) {
-                std::vector<std::string> losses;
-                const std::string name =
-                    fieldText(item.category, kTypeNameWidth, false, "category", losses);
+            std::vector<std::string> losses;
+            // Outer blanks never come through a file (libical drops them), so names are
+            // compared without them.
+            const std::string name = withoutOuterBlanks(
+                fieldText(item.category, kTypeNameWidth, false, "category", losses));
+            if (!name.empty()) {
                 const auto found = std::find_if(types.begin(), types.end(), [&](const auto& t) {
-                    return cp1252ToLower(t.name) == cp1252ToLower(name);
+                    return cp1252ToLower(withoutOuterBlanks(t.name)) == cp1252ToLower(name);
                 });
                 if (found != types.end()) {
                     entry.type = found->code;

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class AddressPane;
 class CalendarPane;
@@ -191,6 +192,8 @@ private:
     void buildContextMenu();
     void buildTrayMenu();
     void createSearchForm();
+    // Paste of a vCard (MainFormClipboard.cpp): its cards merged into the address book.
+    void PasteVCard(const std::string& text);
     // Says in the status bar's first panel, for a while, what a command did.
     void showStatusNote(const QString& note);
     void createDeskTools();
