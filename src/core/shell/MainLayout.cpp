@@ -20,6 +20,18 @@ int paneHeightAllowance(const WindowMetrics& metrics) {
     return 70;
 }
 
+// The grid is wider by kWidening exactly while its rows do not fit its height.
+void widenWhileRowsDoNotFit(MainLayout& layout, const WindowMetrics& metrics) {
+    const bool rowsFit = layout.calendarView.height >= metrics.gridRowsHeight;
+    if (!rowsFit && !layout.calendarWidened) {
+        layout.calendarView.width += kWidening;
+        layout.calendarWidened = true;
+    } else if (rowsFit && layout.calendarWidened) {
+        layout.calendarView.width -= kWidening;
+        layout.calendarWidened = false;
+    }
+}
+
 } // namespace
 
 void LayoutAddressButtons(MainLayout& layout) {
@@ -54,14 +66,7 @@ void LayoutPanes(MainLayout& layout, const WindowMetrics& metrics) {
     const int height = metrics.clientHeight - paneHeightAllowance(metrics);
     layout.addressView.height = height;
     layout.calendarView.height = height;
-    const bool rowsFit = layout.calendarView.height >= metrics.gridRowsHeight;
-    if (!rowsFit && !layout.calendarWidened) {
-        layout.calendarView.width += kWidening;
-        layout.calendarWidened = true;
-    } else if (rowsFit && layout.calendarWidened) {
-        layout.calendarView.width -= kWidening;
-        layout.calendarWidened = false;
-    }
+    widenWhileRowsDoNotFit(layout, metrics);
     layout.buttonBarWidth = metrics.windowWidth;
     LayoutAddressButtons(layout);
     LayoutCalendarButtons(layout);
@@ -79,13 +84,8 @@ void FormResize(MainLayout& layout, const WindowMetrics& metrics) {
     layout.calendarView.width = metrics.clientWidth - layout.calendarView.left;
     layout.findBarWidth = layout.calendarView.left + layout.calendarView.width;
     // The width just made is the plain one: widened again only if the rows still do not fit.
-    if (layout.calendarWidened) {
-        layout.calendarWidened = false;
-        if (layout.calendarView.height < metrics.gridRowsHeight) {
-            layout.calendarView.width += kWidening;
-            layout.calendarWidened = true;
-        }
-    }
+    layout.calendarWidened = false;
+    widenWhileRowsDoNotFit(layout, metrics);
     if (layout.findBarWidth <= kMinimumFindBarWidth) {
         layout.findBarWidth = kMinimumFindBarWidth;
     } else {

@@ -86,11 +86,7 @@ int runTrevik(int argc, char** argv) {
         channel.listen(InstanceChannel::defaultPath());
         QObject::connect(&channel, &InstanceChannel::argumentsReceived, &main,
                          [&main](const QStringList& arguments) {
-                             std::vector<std::string> words;
-                             for (const QString& argument : arguments) {
-                                 words.push_back(argument.toLocal8Bit().toStdString());
-                             }
-                             main.handleStart(trevik::parseStartArguments(words));
+                             main.handleStart(startArgumentsOf(arguments));
                          });
         // The exchange file of this start waits for the window's first activation.
         trevik::StartArguments options = asked;

@@ -15,6 +15,14 @@ constexpr int kWaitMs = 3000;
 
 } // namespace
 
+trevik::StartArguments startArgumentsOf(const QStringList& arguments) {
+    std::vector<std::string> words;
+    for (const QString& argument : arguments) {
+        words.push_back(argument.toLocal8Bit().toStdString());
+    }
+    return trevik::parseStartArguments(words);
+}
+
 QString InstanceChannel::defaultPath() {
     return QString::fromStdString(
         (trevik::InstanceLock::defaultPath().parent_path() / "trevik.socket").string());

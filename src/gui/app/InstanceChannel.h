@@ -1,10 +1,15 @@
 #pragma once
 
+#include "shell/StartArguments.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QLocalServer;
+
+// The start arguments in `arguments`, as the command line's bytes.
+trevik::StartArguments startArgumentsOf(const QStringList& arguments);
 
 // How a second start hands its arguments to the running instance: a local socket beside the
 // instance lock, open to this user alone. The running instance listens; a second start

@@ -4,6 +4,7 @@
 #include "app/AboutForm.h"
 #include "app/Artwork.h"
 #include "app/HelpFile.h"
+#include "app/InstanceChannel.h"
 #include "calendar/CalendarPane.h"
 #include "editor/AddNewForm.h"
 #include "platform/DataFilesWatcher.h"
@@ -187,11 +188,7 @@ void TMainForm::FormActivate() {
         return;
     }
     activated_ = true;
-    std::vector<std::string> arguments;
-    for (const QString& argument : arguments_) {
-        arguments.push_back(argument.toLocal8Bit().toStdString());
-    }
-    if (const StartArguments asked = parseStartArguments(arguments); !asked.exchangeFile.empty()) {
+    if (const StartArguments asked = startArgumentsOf(arguments_); !asked.exchangeFile.empty()) {
         emit exchangeFileRequested(QString::fromLocal8Bit(asked.exchangeFile.c_str()));
     }
 }
