@@ -19,7 +19,7 @@ void RefillAddressListForFilter(benchmark::State& state, const bench::AddressBoo
     book();
     for (auto _ : state) {
         AddressListing listing = RefillAddressList(book().path(), filter, clock, 1);
-        SortAddressItems(listing.contacts, 0, locale);
+        sortAddressItems(listing.contacts, 0, locale);
         listed = listing.contacts.size();
         benchmark::DoNotOptimize(listing);
     }

@@ -23,7 +23,7 @@ void CliViewYear(benchmark::State& state, const bench::Diary& (*diary)()) {
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;
-        if (cli::RunCli(args, out, err, clock, locale) != 0) {
+        if (cli::runCli(args, out, err, clock, locale) != 0) {
             state.SkipWithError("trevik-cli failed");
         }
         bytes = out.str().size();

@@ -58,7 +58,7 @@ inline int writeDiary(const std::filesystem::path& dir, const DiaryMix& mix) {
         }
     }
     for (const char* name : {"Birthday", "Work", "Private", "Travel", "Health"}) {
-        AddType(dir, name);
+        addType(dir, name);
     }
     return weekly;
 }

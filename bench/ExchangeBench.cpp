@@ -48,7 +48,7 @@ public:
         }
         std::ostringstream out;
         std::ostringstream err;
-        return cli::RunCli(args, out, err, clock, locale);
+        return cli::runCli(args, out, err, clock, locale);
     }
     int runHere(std::vector<std::string> args) const { return run(std::move(args), data_.path()); }
 
@@ -64,8 +64,8 @@ const Sender& sender() {
     return instance;
 }
 
-const std::vector<std::string> kSilent = {"--new", "update", "--changed", "update",
-                                          "--deleted", "skip", "--no-settings"};
+const std::vector<std::string> kSilent = {"--new",     "update", "--changed",    "update",
+                                          "--deleted", "skip",   "--no-settings"};
 
 void ExchangePrepare(benchmark::State& state) {
     const Sender& s = sender();

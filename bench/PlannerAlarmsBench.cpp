@@ -56,7 +56,7 @@ void YearlyPlanner(benchmark::State& state) {
     std::size_t marked = 0;
     for (auto _ : state) {
         std::vector<PlannerPeriod> periods;
-        const std::vector<PlannerDay> days = BuildPlannerYear(diary().path(), 2025, &periods);
+        const std::vector<PlannerDay> days = buildPlannerYear(diary().path(), 2025, &periods);
         marked = std::size_t(std::count_if(days.begin(), days.end(),
                                            [](const PlannerDay& d) { return !d.marks.empty(); }));
         benchmark::DoNotOptimize(days);
@@ -70,7 +70,7 @@ void AlarmCheck(benchmark::State& state) {
     std::size_t due = 0;
     for (auto _ : state) {
         AlarmSchedule schedule;
-        due = CheckAlarmsAt(schedule, alarmDiary().path(), now, {}).size();
+        due = checkAlarmsAt(schedule, alarmDiary().path(), now, {}).size();
     }
     state.counters["due"] = double(due);
 }
@@ -80,7 +80,7 @@ void AlarmCatchUpOfADay(benchmark::State& state) {
     const AlarmMinute now = *alarmMinuteOf(encodeDateTime({2025, 6, 18}, {9, 30, 5, 0}));
     std::size_t due = 0;
     for (auto _ : state) {
-        due = DueAlarmsIn(alarmDiary().path(), {now - 1439, now}, {}).size();
+        due = dueAlarmsIn(alarmDiary().path(), {now - 1439, now}, {}).size();
     }
     state.counters["due"] = double(due);
 }
@@ -88,7 +88,7 @@ void AlarmCatchUpOfADay(benchmark::State& state) {
 void NextTenAlarms(benchmark::State& state) {
     const DateTime now = encodeDateTime({2025, 6, 18}, {9, 30, 5, 0});
     for (auto _ : state) {
-        benchmark::DoNotOptimize(NextAlarms(alarmDiary().path(), now, 10, {}));
+        benchmark::DoNotOptimize(nextAlarms(alarmDiary().path(), now, 10, {}));
     }
 }
 

@@ -108,7 +108,7 @@ DayNumber parseIsoDate(const std::string& text) {
 }
 
 double parseClockTime(const std::string& text) {
-    const std::optional<double> time = ParseTimeText(text);
+    const std::optional<double> time = parseTimeText(text);
     const bool blank = std::any_of(text.begin(), text.end(), [](char c) {
         return std::isspace(static_cast<unsigned char>(c));
     });

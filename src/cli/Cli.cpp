@@ -57,7 +57,7 @@ std::string oneLine(std::string message) {
 
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
             const Clock& clock, const Locale& locale, const CliInput& input) {
-    const auto commands = AllCommands();
+    const auto commands = allCommands();
     std::vector<std::string> rest = args;
     std::string dataDir;
     if (!rest.empty() && rest[0] == "--data-dir") {
@@ -93,7 +93,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
         const SettingsFile settings = SettingsFile::standard();
         if (dataDir.empty()) {
-            dataDir = LoadDataDir(settings);
+            dataDir = loadDataDir(settings);
         }
         CliContext context{dataDir.empty() ? std::filesystem::path()
                                            : std::filesystem::path(dataDir),
@@ -118,7 +118,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const Clock& clock, const Locale& locale, const CliInput& input) {
     const int status = runTool(args, out, err, clock, locale, input);
     // What was printed only counts once it is out: a full disk shows at the last flush.

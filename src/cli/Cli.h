@@ -21,7 +21,7 @@ struct CliInput {
     bool inputIsTerminal = false;
 };
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const Clock& clock, const Locale& locale, const CliInput& input = {});
 
 } // namespace trevik::cli

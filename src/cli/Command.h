@@ -23,6 +23,6 @@ public:
     virtual int run(const Arguments& args, CliContext& context) = 0;
 };
 
-std::vector<std::unique_ptr<Command>> AllCommands();
+std::vector<std::unique_ptr<Command>> allCommands();
 
 } // namespace trevik::cli

@@ -2,51 +2,51 @@
 
 namespace trevik::cli {
 
-std::unique_ptr<Command> MakeContactsCommand();
-std::unique_ptr<Command> MakeViewCommand();
-std::unique_ptr<Command> MakePlannerCommand();
-std::unique_ptr<Command> MakeAlarmsCommand();
-std::unique_ptr<Command> MakeTypesCommand();
-std::unique_ptr<Command> MakeAddTypeCommand();
-std::unique_ptr<Command> MakeAddContactCommand();
-std::unique_ptr<Command> MakeAddEntryCommand();
-std::unique_ptr<Command> MakeDeleteContactCommand();
-std::unique_ptr<Command> MakeDeleteEntryCommand();
-std::unique_ptr<Command> MakePrepareCommand();
-std::unique_ptr<Command> MakeApplyCommand();
-std::unique_ptr<Command> MakeBinCommand();
-std::unique_ptr<Command> MakeRestoreCommand();
-std::unique_ptr<Command> MakeEmptyBinCommand();
-std::unique_ptr<Command> MakeExportVCardCommand();
-std::unique_ptr<Command> MakeImportVCardCommand();
-std::unique_ptr<Command> MakeExportIcsCommand();
-std::unique_ptr<Command> MakeImportIcsCommand();
-std::unique_ptr<Command> MakeExportVdirCommand();
-std::unique_ptr<Command> MakeImportVdirCommand();
+std::unique_ptr<Command> makeContactsCommand();
+std::unique_ptr<Command> makeViewCommand();
+std::unique_ptr<Command> makePlannerCommand();
+std::unique_ptr<Command> makeAlarmsCommand();
+std::unique_ptr<Command> makeTypesCommand();
+std::unique_ptr<Command> makeAddTypeCommand();
+std::unique_ptr<Command> makeAddContactCommand();
+std::unique_ptr<Command> makeAddEntryCommand();
+std::unique_ptr<Command> makeDeleteContactCommand();
+std::unique_ptr<Command> makeDeleteEntryCommand();
+std::unique_ptr<Command> makePrepareCommand();
+std::unique_ptr<Command> makeApplyCommand();
+std::unique_ptr<Command> makeBinCommand();
+std::unique_ptr<Command> makeRestoreCommand();
+std::unique_ptr<Command> makeEmptyBinCommand();
+std::unique_ptr<Command> makeExportVCardCommand();
+std::unique_ptr<Command> makeImportVCardCommand();
+std::unique_ptr<Command> makeExportIcsCommand();
+std::unique_ptr<Command> makeImportIcsCommand();
+std::unique_ptr<Command> makeExportVdirCommand();
+std::unique_ptr<Command> makeImportVdirCommand();
 
-std::vector<std::unique_ptr<Command>> AllCommands() {
+std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> commands;
-    commands.push_back(MakeContactsCommand());
-    commands.push_back(MakeViewCommand());
-    commands.push_back(MakePlannerCommand());
-    commands.push_back(MakeAlarmsCommand());
-    commands.push_back(MakeTypesCommand());
-    commands.push_back(MakeAddTypeCommand());
-    commands.push_back(MakeAddContactCommand());
-    commands.push_back(MakeAddEntryCommand());
-    commands.push_back(MakeDeleteContactCommand());
-    commands.push_back(MakeDeleteEntryCommand());
-    commands.push_back(MakePrepareCommand());
-    commands.push_back(MakeApplyCommand());
-    commands.push_back(MakeBinCommand());
-    commands.push_back(MakeRestoreCommand());
-    commands.push_back(MakeEmptyBinCommand());
-    commands.push_back(MakeExportVCardCommand());
-    commands.push_back(MakeImportVCardCommand());
-    commands.push_back(MakeExportIcsCommand());
-    commands.push_back(MakeImportIcsCommand());
-    commands.push_back(MakeExportVdirCommand());
-    commands.push_back(MakeImportVdirCommand());
+    commands.push_back(makeContactsCommand());
+    commands.push_back(makeViewCommand());
+    commands.push_back(makePlannerCommand());
+    commands.push_back(makeAlarmsCommand());
+    commands.push_back(makeTypesCommand());
+    commands.push_back(makeAddTypeCommand());
+    commands.push_back(makeAddContactCommand());
+    commands.push_back(makeAddEntryCommand());
+    commands.push_back(makeDeleteContactCommand());
+    commands.push_back(makeDeleteEntryCommand());
+    commands.push_back(makePrepareCommand());
+    commands.push_back(makeApplyCommand());
+    commands.push_back(makeBinCommand());
+    commands.push_back(makeRestoreCommand());
+    commands.push_back(makeEmptyBinCommand());
+    commands.push_back(makeExportVCardCommand());
+    commands.push_back(makeImportVCardCommand());
+    commands.push_back(makeExportIcsCommand());
+    commands.push_back(makeImportIcsCommand());
+    commands.push_back(makeExportVdirCommand());
+    commands.push_back(makeImportVdirCommand());
     return commands;
 }
 

@@ -67,7 +67,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Locale> EnvironmentLocale() {
+std::unique_ptr<Locale> environmentLocale() {
     const char* name = std::setlocale(LC_TIME, "");
     if (name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0 ||
         std::strncmp(name, "C.", 2) == 0) {

@@ -8,6 +8,6 @@ namespace trevik::cli {
 
 // The environment's locale for names and the short date pattern when it names one (LC_TIME,
 // LC_ALL or LANG); English otherwise.
-std::unique_ptr<Locale> EnvironmentLocale();
+std::unique_ptr<Locale> environmentLocale();
 
 } // namespace trevik::cli

@@ -7,7 +7,7 @@
 namespace trevik::cli {
 
 // The view rules the window would use: period mode, week start and view from the settings.
-inline ViewContext ViewContextFromSettings(const CliContext& context) {
+inline ViewContext viewContextFromSettings(const CliContext& context) {
     const DisplaySettings display = LoadDisplaySettings(context.settings);
     ViewContext view;
     view.viewCode = display.calendarViewCode;

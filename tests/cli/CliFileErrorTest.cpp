@@ -74,5 +74,5 @@ TEST_F(CliFixture, AContactStaysWhenTheCalendarLinksToItCannotBeRead) {
     diary();
     makeUnreadable("CALENDAR.TVD");
     EXPECT_EQ(run({"delete-contact", "1"}).status, 1);
-    EXPECT_TRUE(LoadContact(data.path(), 1).has_value());
+    EXPECT_TRUE(loadContact(data.path(), 1).has_value());
 }

@@ -35,7 +35,7 @@ struct CliFixture : ::testing::Test {
     CliRun runTo(std::ostream& out, std::vector<std::string> args) {
         args.insert(args.begin(), {"--data-dir", data.path().string()});
         std::ostringstream err;
-        const int status = cli::RunCli(args, out, err, clock, locale);
+        const int status = cli::runCli(args, out, err, clock, locale);
         return {status, {}, err.str()};
     }
 

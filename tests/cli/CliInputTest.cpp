@@ -60,9 +60,9 @@ TEST_F(CliFixture, DatesAreExactlyYyyyMmDdDigitsOfARealDayFrom1900To9999) {
     ok({"add-entry", "First", "--date", "1900-01-01"});
     ok({"add-entry", "Last", "--date", "9999-12-31", "--to", "9999-12-31"});
     ok({"add-entry", "Leap", "--date", "2028-02-29"});
-    EXPECT_EQ(LoadEntry(data.path(), 8).value().dateFrom, dayNumberFromCivil({1900, 1, 1}));
-    EXPECT_EQ(LoadEntry(data.path(), 9).value().dateTo, dayNumberFromCivil({9999, 12, 31}));
-    EXPECT_EQ(LoadEntry(data.path(), 10).value().dateFrom, dayNumberFromCivil({2028, 2, 29}));
+    EXPECT_EQ(loadEntry(data.path(), 8).value().dateFrom, dayNumberFromCivil({1900, 1, 1}));
+    EXPECT_EQ(loadEntry(data.path(), 9).value().dateTo, dayNumberFromCivil({9999, 12, 31}));
+    EXPECT_EQ(loadEntry(data.path(), 10).value().dateFrom, dayNumberFromCivil({2028, 2, 29}));
 }
 
 TEST_F(CliFixture, TextsHoldNoTabsNoBareLineBreaksAndOnlyWindows1252Characters) {
@@ -101,11 +101,11 @@ TEST_F(CliFixture, TextsHoldNoTabsNoBareLineBreaksAndOnlyWindows1252Characters) 
     // CR LF is the line break of the memo fields; Windows-1252's own letters are stored as
     // their single bytes.
     EXPECT_EQ(ok({"add-entry", "Call\r\nback", "--date", "2026-12-09"}), "8\n");
-    EXPECT_EQ(LoadEntry(data.path(), 8).value().comment, "Call\r\nback");
+    EXPECT_EQ(loadEntry(data.path(), 8).value().comment, "Call\r\nback");
     EXPECT_EQ(ok({"add-contact", "Zo\xc3\xab \xe2\x82\xac", "--address", "Road 1\r\nTown", "--misc",
                   "a\r\nb\r\nc"}),
               "2\n");
-    const Contact zoe = LoadContact(data.path(), 2).value();
+    const Contact zoe = loadContact(data.path(), 2).value();
     EXPECT_EQ(zoe.name, "Zo\xeb \x80");
     EXPECT_EQ(zoe.address, "Road 1\r\nTown");
     EXPECT_EQ(zoe.misc, "a\r\nb\r\nc");
@@ -116,18 +116,18 @@ TEST_F(CliFixture, TextsHoldNoTabsNoBareLineBreaksAndOnlyWindows1252Characters) 
                   "e",
                   "--replace-unsupported"}),
               "9\n");
-    EXPECT_EQ(LoadEntry(data.path(), 9).value().comment, "Z?e");
+    EXPECT_EQ(loadEntry(data.path(), 9).value().comment, "Z?e");
     EXPECT_EQ(
         ok({"add-contact", "--replace-unsupported", "\xce\xa9mega", "--work", "\xe2\x9c\x93"}),
         "3\n");
-    EXPECT_EQ(LoadContact(data.path(), 3).value().name, "?mega");
-    EXPECT_EQ(LoadContact(data.path(), 3).value().work, "?");
+    EXPECT_EQ(loadContact(data.path(), 3).value().name, "?mega");
+    EXPECT_EQ(loadContact(data.path(), 3).value().work, "?");
     EXPECT_EQ(ok({"add-type",
                   "\xd0\x94"
                   "ela",
                   "--replace-unsupported"}),
               "2\n");
-    EXPECT_EQ(ListTypes(data.path()).back().name, "?ela");
+    EXPECT_EQ(listTypes(data.path()).back().name, "?ela");
     const CliRun tab = run({"add-entry", "a\tb", "--replace-unsupported"});
     EXPECT_EQ(tab.status, 2);
     EXPECT_NE(tab.err.find("COMMENT holds a tab"), std::string::npos) << tab.err;
@@ -140,16 +140,16 @@ TEST_F(CliFixture, TextsHoldNoTabsNoBareLineBreaksAndOnlyWindows1252Characters) 
 TEST_F(CliFixture, OnlyAHelpFlagWhereAnOptionMayStandAsksForHelp) {
     // "-h" and "--help" as values are stored as they are.
     EXPECT_EQ(ok({"add-entry", "-h", "--date", "2026-12-09"}), "1\n");
-    EXPECT_EQ(LoadEntry(data.path(), 1).value().comment, "-h");
+    EXPECT_EQ(loadEntry(data.path(), 1).value().comment, "-h");
     EXPECT_EQ(ok({"add-entry", "Notes", "--file", "-h"}), "2\n");
-    EXPECT_EQ(LoadEntry(data.path(), 2).value().fileLink, "-h");
+    EXPECT_EQ(loadEntry(data.path(), 2).value().fileLink, "-h");
     EXPECT_EQ(ok({"add-entry", "Notes", "--file", "--help"}), "3\n");
-    EXPECT_EQ(LoadEntry(data.path(), 3).value().fileLink, "--help");
+    EXPECT_EQ(loadEntry(data.path(), 3).value().fileLink, "--help");
     EXPECT_EQ(ok({"add-contact", "-h", "--misc", "-h"}), "1\n");
-    EXPECT_EQ(LoadContact(data.path(), 1).value().misc, "-h");
+    EXPECT_EQ(loadContact(data.path(), 1).value().misc, "-h");
     // After "--" every word is an argument.
     EXPECT_EQ(ok({"add-entry", "--date", "2026-12-09", "--", "--help"}), "4\n");
-    EXPECT_EQ(LoadEntry(data.path(), 4).value().comment, "--help");
+    EXPECT_EQ(loadEntry(data.path(), 4).value().comment, "--help");
     EXPECT_EQ(ok({"add-type", "--", "-h"}), "1\n");
     EXPECT_EQ(ok({"contacts", "--", "-h"}), "-h\t\t\t\t\t\t\t\t-h\n");
 

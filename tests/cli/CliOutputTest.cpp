@@ -23,7 +23,7 @@ std::int32_t addAwkwardContact(CliFixture& f) {
     c.address = "a\r\nb";
     c.misc = "c\rd\ne\tf\x01g";
     c.www = "\xe9\x80";
-    return AddContact(f.data.path(), c, f.clock, 1234).id;
+    return addContact(f.data.path(), c, f.clock, 1234).id;
 }
 
 // A device that takes nothing, like a full disk.
@@ -40,7 +40,7 @@ TEST_F(CliFixture, TabSeparatedFieldsEscapeLineBreaksTabsAndBackslashes) {
     EXPECT_EQ(ok({"contacts", "Q"}), "Q\"uote\\\\\t\t\t\t\t\t\xc3\xa9\xe2\x82\xac\ta\\nb\t"
                                      "c\\nd\\ne\\tf\x01g\n");
     ok({"add-entry", "Call\r\nback\\", "--date", "2026-12-09"});
-    AddType(data.path(), "\tTabbed");
+    addType(data.path(), "\tTabbed");
     ok({"add-entry", "Course", "--date", "2026-03-02", "--to", "2026-03-03", "--type", "2"});
     const std::string week = ok({"view", "week", "2026-12-09"});
     EXPECT_NE(week.find("\n\t\tCall\\nback\\\\\t \t \n"), std::string::npos) << week;

@@ -16,17 +16,17 @@ TEST_F(CliFixture, AddCommandsPrintTheNewIdsAndStoreWhatTheEditorWould) {
     EXPECT_EQ(ok({"add-entry", "Alarm", "--alarm", "8:00", "--repeat", "monthly", "--type", "1",
                   "--link", "2"}),
               "2\n");
-    const Contact anna = *LoadContact(data.path(), 1);
+    const Contact anna = *loadContact(data.path(), 1);
     EXPECT_EQ(anna.home, "030 1");
     EXPECT_EQ(anna.address, "Road 1");
     const std::int32_t uid = SettingsFile(config / "Trevik.Ini").readInteger("Startup", "UID", 0);
     EXPECT_NE(uid, 0);
     EXPECT_EQ(anna.originUid, uid);
-    const CalendarEntry timed = *LoadEntry(data.path(), 1);
+    const CalendarEntry timed = *loadEntry(data.path(), 1);
     EXPECT_EQ(timed.dateFrom, dayNumberFromCivil({2026, 12, 7})); // a time alone: today
     EXPECT_EQ(timed.repeat, kRepeatNone);
     EXPECT_EQ(timed.type, -1);
-    const CalendarEntry alarm = *LoadEntry(data.path(), 2);
+    const CalendarEntry alarm = *loadEntry(data.path(), 2);
     EXPECT_EQ(alarm.dateFrom, dayNumberFromCivil({2026, 12, 8})); // 8:00 has passed today
     EXPECT_EQ(alarm.repeat, kRepeatMonthly);
     EXPECT_EQ(alarm.type, 1);
@@ -105,10 +105,10 @@ TEST_F(CliFixture, AlarmsDueAtAMinute) {
 TEST_F(CliFixture, DeletesClearLinksAndAskNothing) {
     diary();
     ok({"delete-contact", "1"});
-    EXPECT_EQ(LoadEntry(data.path(), 1)->addressLink, -1);
+    EXPECT_EQ(loadEntry(data.path(), 1)->addressLink, -1);
     EXPECT_EQ(ok({"contacts"}), "");
     ok({"delete-entry", "1"});
-    EXPECT_FALSE(LoadEntry(data.path(), 1).has_value());
+    EXPECT_FALSE(loadEntry(data.path(), 1).has_value());
 }
 
 TEST_F(CliFixture, BadInputChangesNoFileAndExitsWithTwo) {
@@ -164,10 +164,10 @@ TEST_F(CliFixture, TheDataDirectoryComesFromTheSettingsWhenNotGiven) {
     ok({"add-contact", "Stored"});
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(cli::RunCli({"contacts"}, out, err, clock, locale), 0);
+    EXPECT_EQ(cli::runCli({"contacts"}, out, err, clock, locale), 0);
     EXPECT_EQ(out.str(), "Stored\t\t\t\t\t\t\t\t\n");
-    EXPECT_EQ(cli::RunCli({"--data-dir", "/no/such/dir", "contacts"}, out, err, clock, locale), 2);
+    EXPECT_EQ(cli::runCli({"--data-dir", "/no/such/dir", "contacts"}, out, err, clock, locale), 2);
     std::ostringstream noValue;
-    EXPECT_EQ(cli::RunCli({"--data-dir"}, out, noValue, clock, locale), 2);
+    EXPECT_EQ(cli::runCli({"--data-dir"}, out, noValue, clock, locale), 2);
     EXPECT_EQ(noValue.str(), "trevik-cli: option '--data-dir' needs a value\n");
 }

@@ -22,7 +22,7 @@ struct AddressListFixture : ::testing::Test {
         Contact c;
         c.name = name;
         c.fax = fax;
-        return AddContact(dir.path(), c, clock, 1).id;
+        return addContact(dir.path(), c, clock, 1).id;
     }
 
     std::vector<std::string> listed(std::string_view filter) {
@@ -62,7 +62,7 @@ TEST_F(AddressListFixture, TheSampleContactIsWrittenAtFirstUseAndShowsFromTheSec
 
 TEST_F(AddressListFixture, AnExistingEmptyFileGetsNoSample) {
     add("x");
-    DeleteAddress(dir.path(), 1);
+    deleteAddress(dir.path(), 1);
     EXPECT_TRUE(listed("").empty());
     EXPECT_TRUE(listed("").empty());
 }
@@ -103,10 +103,10 @@ TEST_F(AddressListFixture, LetterCaseFollowsTheCodePageNotTheLanguage) {
     EXPECT_EQ(listed("\xFF"), std::vector<std::string>{"\x9Fvonne"}); // ÿ
     EXPECT_EQ(listed("\x8C"), std::vector<std::string>{"\x9C"
                                                        "uvre"}); // Œ
-    EXPECT_TRUE(StartsWithIgnoringCase("\xDF", "\xDF"));         // ß has no capital here
-    EXPECT_FALSE(StartsWithIgnoringCase("\xDF", "ss"));
-    EXPECT_FALSE(StartsWithIgnoringCase("\xD7", "\xF7")); // × and ÷ are no letter pair
-    EXPECT_TRUE(StartsWithIgnoringCase("anything", ""));
+    EXPECT_TRUE(startsWithIgnoringCase("\xDF", "\xDF"));         // ß has no capital here
+    EXPECT_FALSE(startsWithIgnoringCase("\xDF", "ss"));
+    EXPECT_FALSE(startsWithIgnoringCase("\xD7", "\xF7")); // × and ÷ are no letter pair
+    EXPECT_TRUE(startsWithIgnoringCase("anything", ""));
 }
 
 TEST_F(AddressListFixture, SortingByAColumnUsesTheLocaleComparison) {
@@ -115,24 +115,24 @@ TEST_F(AddressListFixture, SortingByAColumnUsesTheLocaleComparison) {
     add("a", "2");
     add("A", "");
     std::vector<Contact> contacts = RefillAddressList(dir.path(), "", clock, 1).contacts;
-    SortAddressItems(contacts, 0, locale);
+    sortAddressItems(contacts, 0, locale);
     EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"a", "A", "b", "B"}));
-    SortAddressItems(contacts, 3, locale); // Fax
+    sortAddressItems(contacts, 3, locale); // Fax
     EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"A", "B", "a", "b"}));
     EXPECT_LT(CompareAddressItems(contacts[0], contacts[1], 3, locale), 0);
     EXPECT_EQ(CompareAddressItems(contacts[1], contacts[1], 3, locale), 0);
 }
 
 TEST(AddressNavigation, NextAndPreviousWrapAround) {
-    EXPECT_EQ(NextAddressIndex(0, -1), -1);
-    EXPECT_EQ(PreviousAddressIndex(0, -1), -1);
-    EXPECT_EQ(NextAddressIndex(3, -1), 1); // nothing selected: the second contact
-    EXPECT_EQ(NextAddressIndex(3, 0), 1);
-    EXPECT_EQ(NextAddressIndex(3, 2), 0);
-    EXPECT_EQ(NextAddressIndex(1, 0), 0);
-    EXPECT_EQ(PreviousAddressIndex(3, -1), 2); // nothing selected: the last contact
-    EXPECT_EQ(PreviousAddressIndex(3, 0), 2);
-    EXPECT_EQ(PreviousAddressIndex(3, 2), 1);
+    EXPECT_EQ(nextAddressIndex(0, -1), -1);
+    EXPECT_EQ(previousAddressIndex(0, -1), -1);
+    EXPECT_EQ(nextAddressIndex(3, -1), 1); // nothing selected: the second contact
+    EXPECT_EQ(nextAddressIndex(3, 0), 1);
+    EXPECT_EQ(nextAddressIndex(3, 2), 0);
+    EXPECT_EQ(nextAddressIndex(1, 0), 0);
+    EXPECT_EQ(previousAddressIndex(3, -1), 2); // nothing selected: the last contact
+    EXPECT_EQ(previousAddressIndex(3, 0), 2);
+    EXPECT_EQ(previousAddressIndex(3, 2), 1);
 }
 
 TEST_F(AddressListFixture, DeletingALinkedContactClearsOnlyItsLinks) {
@@ -141,30 +141,30 @@ TEST_F(AddressListFixture, DeletingALinkedContactClearsOnlyItsLinks) {
     CalendarEntry entry;
     entry.comment = "with Ann";
     entry.addressLink = ann;
-    const std::int32_t withAnn = AddEntry(dir.path(), entry, clock, 1).id;
+    const std::int32_t withAnn = addEntry(dir.path(), entry, clock, 1).id;
     entry.comment = "with Bob";
     entry.addressLink = bob;
-    const std::int32_t withBob = AddEntry(dir.path(), entry, clock, 1).id;
-    const CalendarEntry before = *LoadEntry(dir.path(), withAnn);
+    const std::int32_t withBob = addEntry(dir.path(), entry, clock, 1).id;
+    const CalendarEntry before = *loadEntry(dir.path(), withAnn);
 
     EXPECT_TRUE(IsAddressLinked(dir.path(), ann));
     clock.set({2030, 1, 1}, {0, 0, 0, 0});
-    const AddressDeletion deletion = DeleteAddress(dir.path(), ann);
+    const AddressDeletion deletion = deleteAddress(dir.path(), ann);
     EXPECT_TRUE(deletion.unlinkedEntries);
     EXPECT_TRUE(deletion.result.ok());
     EXPECT_FALSE(IsAddressLinked(dir.path(), ann));
-    EXPECT_FALSE(LoadContact(dir.path(), ann).has_value());
+    EXPECT_FALSE(loadContact(dir.path(), ann).has_value());
 
-    const CalendarEntry after = *LoadEntry(dir.path(), withAnn);
+    const CalendarEntry after = *loadEntry(dir.path(), withAnn);
     EXPECT_EQ(after.addressLink, -1);
     EXPECT_EQ(after.updated, before.updated); // clearing a link is not a change
     EXPECT_EQ(after.comment, "with Ann");
-    EXPECT_EQ(LoadEntry(dir.path(), withBob)->addressLink, bob);
+    EXPECT_EQ(loadEntry(dir.path(), withBob)->addressLink, bob);
 }
 
 TEST_F(AddressListFixture, DeletingAVanishedContactDoesNothing) {
     add("Ann");
-    const AddressDeletion deletion = DeleteAddress(dir.path(), 42);
+    const AddressDeletion deletion = deleteAddress(dir.path(), 42);
     EXPECT_FALSE(deletion.result.found);
     EXPECT_FALSE(deletion.unlinkedEntries);
     EXPECT_EQ(listed("").size(), 1u);

@@ -52,12 +52,12 @@ struct AlarmFixture : ::testing::Test {
         e.dateTo = to;
         e.alarm = alarm;
         e.repeat = repeat;
-        return AddEntry(dir.path(), e, clock, 1).id;
+        return addEntry(dir.path(), e, clock, 1).id;
     }
 
     // One check of the window's timer at the clock's present reading.
     std::vector<std::string> check() {
-        return comments(CheckAlarmsAt(schedule, dir.path(), clock.now(), context));
+        return comments(checkAlarmsAt(schedule, dir.path(), clock.now(), context));
     }
 };
 
@@ -142,14 +142,14 @@ TEST_F(AlarmFixture, RepeatsAndPeriodsRingOnTheDaysTheyShow) {
     add("Period ending today", dayOf(2026, 12, 3), at(14, 30), dayOf(2026, 12, 7));
     add("Daily", dayOf(2030, 1, 1), at(14, 30), kNoDate, kRepeatDaily);
     const MinuteRange half2{minuteAt(2026, 12, 7, 14, 30), minuteAt(2026, 12, 7, 14, 30)};
-    EXPECT_EQ(comments(DueAlarmsIn(dir.path(), half2, context)),
+    EXPECT_EQ(comments(dueAlarmsIn(dir.path(), half2, context)),
               (std::vector<std::string>{"Weekly, starting later", "Period", "Period ending today",
                                         "Daily"}));
     context.datePeriodMode = 1; // first and last day only
-    EXPECT_EQ(comments(DueAlarmsIn(dir.path(), half2, context)),
+    EXPECT_EQ(comments(dueAlarmsIn(dir.path(), half2, context)),
               (std::vector<std::string>{"Weekly, starting later", "Period ending today", "Daily"}));
     context.datePeriodMode = 0; // the yearly planner only: periods never ring
-    EXPECT_EQ(comments(DueAlarmsIn(dir.path(), half2, context)),
+    EXPECT_EQ(comments(dueAlarmsIn(dir.path(), half2, context)),
               (std::vector<std::string>{"Weekly, starting later", "Daily"}));
 }
 
@@ -162,12 +162,12 @@ TEST_F(AlarmFixture, ASuspendOfThreeHoursShowsEachMissedAlarmOnceWithItsTime) {
     EXPECT_TRUE(check().empty()); // 14:29:40
     clock.advanceMinutes(180);    // 17:29:40
     const AlarmMinute now = *alarmMinuteOf(clock.now());
-    const std::vector<DueAlarm> due = CheckAlarmsAt(schedule, dir.path(), clock.now(), context);
+    const std::vector<DueAlarm> due = checkAlarmsAt(schedule, dir.path(), clock.now(), context);
     ASSERT_EQ(comments(due), (std::vector<std::string>{"Tea", "Meeting", "Standup"}));
     const EnglishLocale locale;
-    EXPECT_EQ(AlarmNoticeLine(due[0], now, locale), "Tea (due at 15:00)");
-    EXPECT_EQ(AlarmNoticeLine(due[1], now, locale), "Meeting (due at 16:15)");
-    EXPECT_EQ(AlarmNoticeLine(due[2], now, locale), "Standup"); // on time
+    EXPECT_EQ(alarmNoticeLine(due[0], now, locale), "Tea (due at 15:00)");
+    EXPECT_EQ(alarmNoticeLine(due[1], now, locale), "Meeting (due at 16:15)");
+    EXPECT_EQ(alarmNoticeLine(due[2], now, locale), "Standup"); // on time
     clock.advanceMinutes(1);
     EXPECT_TRUE(check().empty());
     clock.advanceMinutes(1);
@@ -200,11 +200,11 @@ TEST_F(AlarmFixture, ASuspendOverMidnightNamesTheDayOfAMissedAlarm) {
     EXPECT_TRUE(check().empty());
     clock.advanceMinutes(90); // 00:30 the next day
     const AlarmMinute now = *alarmMinuteOf(clock.now());
-    const std::vector<DueAlarm> due = CheckAlarmsAt(schedule, dir.path(), clock.now(), context);
+    const std::vector<DueAlarm> due = checkAlarmsAt(schedule, dir.path(), clock.now(), context);
     ASSERT_EQ(comments(due), (std::vector<std::string>{"Late call", "Every day"}));
     const EnglishLocale locale;
-    EXPECT_EQ(AlarmNoticeLine(due[0], now, locale), "Late call (due at 23:50 on 07/12/2026)");
-    EXPECT_EQ(AlarmNoticeLine(due[1], now, locale), "Every day (due at 0:05)");
+    EXPECT_EQ(alarmNoticeLine(due[0], now, locale), "Late call (due at 23:50 on 07/12/2026)");
+    EXPECT_EQ(alarmNoticeLine(due[1], now, locale), "Every day (due at 0:05)");
     // Three days asleep: the last 24 hours are caught up, so a daily alarm rings once.
     clock.advanceDays(3);
     EXPECT_EQ(check(), (std::vector<std::string>{"Every day"}));
@@ -233,7 +233,7 @@ TEST_F(AlarmFixture, TheNextAlarmsComeInTheOrderTheyAreDue) {
     add("Birthday", dayOf(1980, 12, 24), at(8, 0), kNoDate, kRepeatYearly);
     add("Far", dayOf(2400, 2, 29), at(9, 0));
     add("Same minute", dayOf(2026, 12, 9), at(18, 0));
-    const std::vector<DueAlarm> next = NextAlarms(dir.path(), clock.now(), 6, context);
+    const std::vector<DueAlarm> next = nextAlarms(dir.path(), clock.now(), 6, context);
     const std::vector<DueAlarm> expected = {
         {minuteAt(2026, 12, 7, 14, 30), 1, "Dentist"},
         {minuteAt(2026, 12, 9, 18, 0), 3, "Gym"},
@@ -245,16 +245,16 @@ TEST_F(AlarmFixture, TheNextAlarmsComeInTheOrderTheyAreDue) {
     EXPECT_EQ(next, expected);
     // The present minute is included; a passed one is not.
     clock.set({2026, 12, 7}, {14, 30, 59, 0});
-    EXPECT_EQ(NextAlarms(dir.path(), clock.now(), 1, context).at(0).comment, "Dentist");
+    EXPECT_EQ(nextAlarms(dir.path(), clock.now(), 1, context).at(0).comment, "Dentist");
     // Beyond the repeats, as far as the civil days go.
     std::vector<DueAlarm> far =
-        NextAlarms(dir.path(), encodeDateTime({2400, 1, 1}, {}), 100, context);
+        nextAlarms(dir.path(), encodeDateTime({2400, 1, 1}, {}), 100, context);
     ASSERT_FALSE(far.empty());
     const auto found =
         std::find_if(far.begin(), far.end(), [](const DueAlarm& a) { return a.comment == "Far"; });
     ASSERT_NE(found, far.end());
     EXPECT_EQ(found->minute, minuteAt(2400, 2, 29, 9, 0));
-    EXPECT_TRUE(NextAlarms(dir.path(), clock.now(), 0, context).empty());
+    EXPECT_TRUE(nextAlarms(dir.path(), clock.now(), 0, context).empty());
 }
 
 namespace {
@@ -314,9 +314,9 @@ TEST_F(AlarmFixture, NextAlarmsAgreeWithAMinuteByMinuteScan) {
             const std::vector<DueAlarm> scanned =
                 scanMinuteByMinute(dir.path(), start, start + 20 * 1440 - 1, context);
             ASSERT_GT(scanned.size(), 20u);
-            EXPECT_EQ(NextAlarms(dir.path(), clock.now(), scanned.size(), context), scanned)
+            EXPECT_EQ(nextAlarms(dir.path(), clock.now(), scanned.size(), context), scanned)
                 << "mode " << mode;
-            EXPECT_EQ(DueAlarmsIn(dir.path(), {start, start + 20 * 1440 - 1}, context), scanned);
+            EXPECT_EQ(dueAlarmsIn(dir.path(), {start, start + 20 * 1440 - 1}, context), scanned);
         }
     }
 }

@@ -57,9 +57,9 @@ struct Case {
 TEST(CalendarAgreement, FastBuildYieldsTheRowsOfThePlainBuild) {
     test::TempDir dir;
     writeRandomCalendar(dir.path(), 700, 20261207);
-    AddType(dir.path(), "One");
-    AddType(dir.path(), "To Do"); // a user type spelled like the to-do marker
-    AddType(dir.path(), "Three");
+    addType(dir.path(), "One");
+    addType(dir.path(), "To Do"); // a user type spelled like the to-do marker
+    addType(dir.path(), "Three");
     const EnglishLocale locale;
     const DayNumber today = dayOf(2024, 2, 29);
     const Case cases[] = {
@@ -85,7 +85,7 @@ TEST(CalendarAgreement, FastBuildYieldsTheRowsOfThePlainBuild) {
                     context.datePeriodMode = mode;
                     CalendarRowList fast;
                     CalendarRowList plain;
-                    fast.append(DayHeaderRow(1, locale)); // rows from an earlier build
+                    fast.append(dayHeaderRow(1, locale)); // rows from an earlier build
                     plain = fast;
                     const CalendarBuild fastBuild =
                         BuildCalendarView(fast, dir.path(), c.date, context, gridHeight, locale);

@@ -37,7 +37,7 @@ struct CalendarFixture : ::testing::Test {
         e.timeFrom = time;
         e.repeat = repeat;
         e.type = type;
-        return AddEntry(dir.path(), e, clock, 1).id;
+        return addEntry(dir.path(), e, clock, 1).id;
     }
 
     CalendarRowList build(std::int32_t view, DayNumber date, int gridHeight = 10000,
@@ -79,8 +79,8 @@ TEST_F(CalendarFixture, ADayListsTimedThenUntimedThenToDoItems) {
 }
 
 TEST_F(CalendarFixture, TypeNamesComeFromTheTypeFile) {
-    AddType(dir.path(), "Birthday");
-    AddType(dir.path(), "Work");
+    addType(dir.path(), "Birthday");
+    addType(dir.path(), "Work");
     const DayNumber day = dayOf(2026, 3, 18);
     add("party", day, kNoTime, kRepeatNone, 1);
     add("gone type", day, kNoTime, kRepeatNone, 9);
@@ -96,7 +96,7 @@ TEST_F(CalendarFixture, MarksCarryTheLinks) {
     e.dateFrom = dayOf(2026, 3, 18);
     e.addressLink = 12;
     e.fileLink = "/home/me/agenda.odt";
-    AddEntry(dir.path(), e, clock, 1);
+    addEntry(dir.path(), e, clock, 1);
     const CalendarRowList rows = build(kDayView, e.dateFrom);
     ASSERT_EQ(rows.count(), 2);
     const CalendarRow& row = *rows.at(2);
@@ -185,7 +185,7 @@ TEST_F(CalendarFixture, AnUnknownViewCodeBuildsNothing) {
         BuildCalendarView(rows, dir.path(), dayOf(2026, 5, 5), context, 100, locale);
     EXPECT_EQ(rows, before);
     EXPECT_EQ(result.gridRowCount, before.GridRowCount());
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 18), 107, 1), dayOf(2026, 3, 18));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 18), 107, 1), dayOf(2026, 3, 18));
 }
 
 TEST_F(CalendarFixture, FindMatchesEntryCommentsInAnyCase) {
@@ -212,10 +212,10 @@ TEST(CalendarTexts, DatesAndTimes) {
     EXPECT_EQ(TimeText(kNoTime), "");
     EXPECT_EQ(ShortDateText(dayOf(2026, 3, 8), locale), "08/03/2026");
     EXPECT_EQ(ShortDateText(kNoDate, locale), "");
-    EXPECT_EQ(FormatDate(dayOf(2026, 3, 8), "d.M.yy", locale), "8.3.26");
-    EXPECT_EQ(FormatDate(dayOf(2026, 3, 8), "yyyy-MM-dd", locale), "2026-03-08");
-    EXPECT_EQ(FormatDate(dayOf(2026, 3, 8), "d MMM yyyy", locale), "8 Mar 2026");
-    EXPECT_EQ(FormatDate(dayOf(2026, 3, 8), "'week' d", locale), "week 8");
+    EXPECT_EQ(formatDate(dayOf(2026, 3, 8), "d.M.yy", locale), "8.3.26");
+    EXPECT_EQ(formatDate(dayOf(2026, 3, 8), "yyyy-MM-dd", locale), "2026-03-08");
+    EXPECT_EQ(formatDate(dayOf(2026, 3, 8), "d MMM yyyy", locale), "8 Mar 2026");
+    EXPECT_EQ(formatDate(dayOf(2026, 3, 8), "'week' d", locale), "week 8");
 }
 
 TEST(CalendarTexts, TypeNames) {
@@ -229,15 +229,15 @@ TEST(CalendarTexts, TypeNames) {
 }
 
 TEST(CalendarNavigation, StepsByTheView) {
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 1, 31), kMonthView, 1), dayOf(2026, 2, 28));
-    EXPECT_EQ(StepCalendarDate(dayOf(2024, 1, 31), kMonthView, 1), dayOf(2024, 2, 29));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 31), kMonthView, -1), dayOf(2026, 2, 28));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 1, 15), kMonthView, -1), dayOf(2025, 12, 15));
-    EXPECT_EQ(StepCalendarDate(dayOf(2024, 2, 29), kYearView, 1), dayOf(2025, 2, 28));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 1), kDayView, -1), dayOf(2026, 2, 28));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 1), kWeekView, 1), dayOf(2026, 3, 8));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 1), kToDoView, 1), dayOf(2026, 3, 1));
-    EXPECT_EQ(StepCalendarDate(dayOf(2026, 3, 1), kAnniversaryView, -1), dayOf(2026, 3, 1));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 1, 31), kMonthView, 1), dayOf(2026, 2, 28));
+    EXPECT_EQ(stepCalendarDate(dayOf(2024, 1, 31), kMonthView, 1), dayOf(2024, 2, 29));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 31), kMonthView, -1), dayOf(2026, 2, 28));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 1, 15), kMonthView, -1), dayOf(2025, 12, 15));
+    EXPECT_EQ(stepCalendarDate(dayOf(2024, 2, 29), kYearView, 1), dayOf(2025, 2, 28));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 1), kDayView, -1), dayOf(2026, 2, 28));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 1), kWeekView, 1), dayOf(2026, 3, 8));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 1), kToDoView, 1), dayOf(2026, 3, 1));
+    EXPECT_EQ(stepCalendarDate(dayOf(2026, 3, 1), kAnniversaryView, -1), dayOf(2026, 3, 1));
 }
 
 TEST_F(CalendarFixture, OutdatedOneDayEntriesAreDeleted) {
@@ -249,11 +249,11 @@ TEST_F(CalendarFixture, OutdatedOneDayEntriesAreDeleted) {
     period.comment = "period";
     period.dateFrom = yesterday;
     period.dateTo = yesterday;
-    AddEntry(dir.path(), period, clock, 1);
+    addEntry(dir.path(), period, clock, 1);
     add("older", yesterday - 30);
     add("today", context.today);
     EXPECT_EQ(DeleteOutdatedEntries(dir.path(), context.today), 2);
     std::vector<std::string> left;
-    ForEachEntry(dir.path(), [&](const CalendarEntry& e) { left.push_back(e.comment); });
+    forEachEntry(dir.path(), [&](const CalendarEntry& e) { left.push_back(e.comment); });
     EXPECT_EQ(left, (std::vector<std::string>{"repeats", "undated", "period", "today"}));
 }

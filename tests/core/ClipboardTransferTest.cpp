@@ -54,9 +54,11 @@ struct ClipboardFiles : ::testing::Test {
     test::FixedClock clock{encodeDateTime({2026, 12, 7}, {9, 30, 0, 0})};
     EnglishLocale locale;
 
-    std::vector<Contact> contacts() { return ListContacts(dir.path(), ""); }
+    std::vector<Contact> contacts() { return listContacts(dir.path(), ""); }
 
-    std::int32_t addContact(const Contact& c) { return AddContact(dir.path(), c, clock, 7).id; }
+    std::int32_t addContact(const Contact& c) {
+        return trevik::addContact(dir.path(), c, clock, 7).id;
+    }
 
     CalendarRowList week(DayNumber date) {
         ViewContext context;
@@ -188,10 +190,10 @@ TEST(ClipboardText, CalendarRowsCopyWithHeaderLinesAndCutWithLineFeeds) {
               "\t\tMon 7. Dec 2026.\t\r\n9:30\tWork\tMeeting\tF\tA\r\n");
     EXPECT_EQ(calendarCopyText(rows, 2, 2), "9:30\tWork\tMeeting\tF\tA\r\n");
     EXPECT_EQ(calendarCopyText(rows, 0, 9), calendarCopyText(rows, 1, 2)); // title row and beyond
-    EXPECT_EQ(CalendarLine(entry, "\n"), "9:30\tWork\tMeeting\tF\tA\n");
+    EXPECT_EQ(calendarLine(entry, "\n"), "9:30\tWork\tMeeting\tF\tA\n");
     const std::string comment(200, 'c');
     entry.comment = comment;
-    EXPECT_EQ(CalendarLine(entry).size(), 4 + 4 + 200 + 2 + 4 + 2u); // never cut at 256 bytes
+    EXPECT_EQ(calendarLine(entry).size(), 4 + 4 + 200 + 2 + 4 + 2u); // never cut at 256 bytes
 }
 
 TEST_F(ClipboardFiles, ThreeCopiedContactsPasteBackAsThreeWithTheSameTexts) {
@@ -208,7 +210,7 @@ TEST_F(ClipboardFiles, ThreeCopiedContactsPasteBackAsThreeWithTheSameTexts) {
     EXPECT_EQ(paste.added, 3);
     EXPECT_FALSE(paste.refused);
     EXPECT_EQ(paste.error, "");
-    const std::vector<Contact> pasted = ListContacts(other.path(), "");
+    const std::vector<Contact> pasted = listContacts(other.path(), "");
     ASSERT_EQ(pasted.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(textsOf(pasted[i]), textsOf(three[i])) << i;
@@ -289,20 +291,20 @@ TEST_F(ClipboardFiles, CutContactsLeaveTheFileAndTheirCalendarLinks) {
     const std::int32_t ann = addContact(fullContact("Ann"));
     const std::int32_t bob = addContact(fullContact("Bob"));
     const std::int32_t cid = addContact(fullContact("Cid"));
-    AddEntry(dir.path(), entryRecord("call Bob", dayNumberFromCivil({2026, 12, 7}), bob), clock, 7);
+    addEntry(dir.path(), entryRecord("call Bob", dayNumberFromCivil({2026, 12, 7}), bob), clock, 7);
     std::vector<Contact> listed = contacts();
     const ClipboardCut cut = cutContacts(dir.path(), {listed[0], listed[1]});
     EXPECT_TRUE(cut.putOnClipboard);
     EXPECT_EQ(cut.cut, 2);
     EXPECT_EQ(cut.error, "");
-    EXPECT_EQ(cut.text, AddressLine(listed[0]) + AddressLine(listed[1]));
+    EXPECT_EQ(cut.text, addressLine(listed[0]) + addressLine(listed[1]));
     const std::vector<Contact> left = contacts();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].id, cid);
-    EXPECT_FALSE(LoadContact(dir.path(), ann));
+    EXPECT_FALSE(loadContact(dir.path(), ann));
     // The entry still names the cut contact.
     EXPECT_TRUE(IsAddressLinked(dir.path(), bob));
-    EXPECT_EQ(LoadEntry(dir.path(), 1)->addressLink, bob);
+    EXPECT_EQ(loadEntry(dir.path(), 1)->addressLink, bob);
 }
 
 TEST_F(ClipboardFiles, ACutContactThatIsGoneStillGoesOnTheClipboard) {
@@ -313,7 +315,7 @@ TEST_F(ClipboardFiles, ACutContactThatIsGoneStillGoesOnTheClipboard) {
     gone.id = 99;
     const ClipboardCut cut = cutContacts(dir.path(), {gone, listed[1]});
     EXPECT_EQ(cut.cut, 1);
-    EXPECT_EQ(cut.text, AddressLine(gone) + AddressLine(listed[1]));
+    EXPECT_EQ(cut.text, addressLine(gone) + addressLine(listed[1]));
     EXPECT_EQ(contacts().size(), 1u);
 
     // Nothing selected: the empty text, and nothing deleted.
@@ -361,8 +363,8 @@ TEST_F(ClipboardFiles, AnEmptyAddressFileStopsTheCutBeforeTheClipboard) {
 
 TEST_F(ClipboardFiles, WeekRowsCopyWithTheirDayHeaderLines) {
     const DayNumber monday = dayNumberFromCivil({2026, 12, 7});
-    AddEntry(dir.path(), entryRecord("first", monday), clock, 7);
-    AddEntry(dir.path(), entryRecord("second", monday + 1), clock, 7);
+    addEntry(dir.path(), entryRecord("first", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("second", monday + 1), clock, 7);
     const CalendarRowList rows = week(monday);
     std::string expected;
     int headers = 0;
@@ -383,9 +385,9 @@ TEST_F(ClipboardFiles, WeekRowsCopyWithTheirDayHeaderLines) {
 
 TEST_F(ClipboardFiles, ACalendarCutStopsAtADayHeader) {
     const DayNumber monday = dayNumberFromCivil({2026, 12, 7});
-    AddEntry(dir.path(), entryRecord("one", monday), clock, 7);
-    AddEntry(dir.path(), entryRecord("two", monday), clock, 7);
-    AddEntry(dir.path(), entryRecord("three", monday + 1), clock, 7);
+    addEntry(dir.path(), entryRecord("one", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("two", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("three", monday + 1), clock, 7);
     const CalendarRowList rows = week(monday);
     // Week rows: a header for Sunday 6th, Monday's header, one, two, Tuesday's header, three.
     ASSERT_TRUE(rows.at(2)->isDayHeader);
@@ -396,28 +398,28 @@ TEST_F(ClipboardFiles, ACalendarCutStopsAtADayHeader) {
     const ClipboardCut atHeader = cutCalendarRows(dir.path(), rows, 2, 6);
     EXPECT_FALSE(atHeader.putOnClipboard);
     EXPECT_EQ(atHeader.cut, 0);
-    EXPECT_EQ(LoadEntry(dir.path(), 1)->comment, "one");
+    EXPECT_EQ(loadEntry(dir.path(), 1)->comment, "one");
 
     // From "one" over Tuesday's header: the rows above the header are cut, with lone LFs.
     const ClipboardCut cut = cutCalendarRows(dir.path(), rows, 3, 6);
     EXPECT_TRUE(cut.putOnClipboard);
     EXPECT_EQ(cut.cut, 2);
     EXPECT_EQ(cut.text, "\t\tone\t \t \n\t\ttwo\t \t \n");
-    EXPECT_FALSE(LoadEntry(dir.path(), 1));
-    EXPECT_FALSE(LoadEntry(dir.path(), 2));
-    EXPECT_EQ(LoadEntry(dir.path(), 3)->comment, "three");
+    EXPECT_FALSE(loadEntry(dir.path(), 1));
+    EXPECT_FALSE(loadEntry(dir.path(), 2));
+    EXPECT_EQ(loadEntry(dir.path(), 3)->comment, "three");
 }
 
 TEST_F(ClipboardFiles, ACalendarCutOfEntriesGoneAlreadyStillCopiesUntilTheFileIsEmpty) {
     const DayNumber monday = dayNumberFromCivil({2026, 12, 7});
-    AddEntry(dir.path(), entryRecord("one", monday), clock, 7);
-    AddEntry(dir.path(), entryRecord("two", monday), clock, 7);
-    AddEntry(dir.path(), entryRecord("three", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("one", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("two", monday), clock, 7);
+    addEntry(dir.path(), entryRecord("three", monday), clock, 7);
     CalendarRowList day;
     for (std::uint32_t id = 1; id <= 3; ++id) {
-        day.append(EntryRow(*LoadEntry(dir.path(), std::int32_t(id)), TypeNames()));
+        day.append(entryRow(*loadEntry(dir.path(), std::int32_t(id)), TypeNames()));
     }
-    DeleteEntry(dir.path(), 2);
+    deleteEntry(dir.path(), 2);
     // "two" is gone: its line still goes, and "one" and "three" are cut.
     const ClipboardCut cut = cutCalendarRows(dir.path(), day, 1, 3);
     EXPECT_EQ(cut.cut, 2);
@@ -436,13 +438,13 @@ TEST_F(ClipboardFiles, ACutThatCannotRewriteTheFileDeletesNothingAndSaysWhy) {
     std::filesystem::permissions(dir.path(), std::filesystem::perms(0555));
     const int outcome = test::runUnprivileged([&] {
         const ClipboardCut cut = cutContacts(dir.path(), listed);
-        if (!cut.putOnClipboard || cut.text != AddressLine(listed[0])) {
+        if (!cut.putOnClipboard || cut.text != addressLine(listed[0])) {
             return 1;
         }
         if (cut.cut != 0 || cut.error.find("Permission denied") == std::string::npos) {
             return 2;
         }
-        return ListContacts(dir.path(), "").size() == 1 ? 0 : 3;
+        return listContacts(dir.path(), "").size() == 1 ? 0 : 3;
     });
     std::filesystem::permissions(dir.path(), std::filesystem::perms(0700));
     EXPECT_EQ(outcome, 0);
@@ -486,7 +488,7 @@ TEST(RecordSetDeleteMany, OneRewriteTakesEveryGivenPosition) {
     TempDir dir;
     test::FixedClock clock;
     for (const char* name : {"a", "b", "c", "d", "e"}) {
-        AddContact(dir.path(), contactRecord(name), clock, 1);
+        addContact(dir.path(), contactRecord(name), clock, 1);
     }
     AddrSet set(dir.path());
     set.Open();
@@ -495,7 +497,7 @@ TEST(RecordSetDeleteMany, OneRewriteTakesEveryGivenPosition) {
     EXPECT_EQ(set.count(), 3);
     set.Close();
     std::vector<std::string> names;
-    for (const Contact& c : ListContacts(dir.path(), "")) {
+    for (const Contact& c : listContacts(dir.path(), "")) {
         names.push_back(c.name);
     }
     EXPECT_EQ(names, (std::vector<std::string>{"a", "c", "e"}));

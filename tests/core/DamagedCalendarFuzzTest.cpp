@@ -157,8 +157,8 @@ TEST(DamagedCalendarFuzz, RandomRecordsThroughEveryViewShowOnlyRealTimesAndDates
     const DayNumber today = dayOf(2026, 3, 18);
     const std::vector<Record> records = randomRecords(20260318, today);
     writeRecords(dir.path(), records);
-    AddType(dir.path(), "One");
-    AddType(dir.path(), "Two");
+    addType(dir.path(), "One");
+    addType(dir.path(), "Two");
     const EnglishLocale locale;
     const Case cases[] = {
         {kDayView, today, true},
@@ -220,7 +220,7 @@ TEST(DamagedCalendarFuzz, RandomRecordsThroughAlarmsPlannerAndTexts) {
     const DayNumber today = dayOf(2026, 3, 18);
     writeRecords(dir.path(), randomRecords(7, today));
     std::vector<CalendarEntry> entries;
-    ForEachEntry(dir.path(), [&](const CalendarEntry& entry) { entries.push_back(entry); });
+    forEachEntry(dir.path(), [&](const CalendarEntry& entry) { entries.push_back(entry); });
     ASSERT_EQ(entries.size(), std::size_t(kRandomRecords + 2));
 
     // Every alarm that rings belongs to an entry whose alarm is a real time of that minute.
@@ -237,7 +237,7 @@ TEST(DamagedCalendarFuzz, RandomRecordsThroughAlarmsPlannerAndTexts) {
     int rung = 0;
     for (const int minute : minutes) {
         const double time = timeFraction({minute / 60, minute % 60, 0, 0});
-        for (const std::string& comment : DueAlarms(dir.path(), double(today) + time, context)) {
+        for (const std::string& comment : dueAlarms(dir.path(), double(today) + time, context)) {
             ++rung;
             const bool owned = std::any_of(entries.begin(), entries.end(), [&](const auto& e) {
                 return e.comment == comment && isTimeOfDay(e.alarm) &&
@@ -250,7 +250,7 @@ TEST(DamagedCalendarFuzz, RandomRecordsThroughAlarmsPlannerAndTexts) {
 
     // A planner day carries one mark per period whose two ends are both real dates.
     for (const int year : {1900, 2026, 9999}) {
-        const std::vector<PlannerDay> days = BuildPlannerYear(dir.path(), year);
+        const std::vector<PlannerDay> days = buildPlannerYear(dir.path(), year);
         ASSERT_EQ(days.size(), std::size_t(daysInMonth(year, 2) == 29 ? 366 : 365)) << year;
         for (const PlannerDay& day : days) {
             const DayNumber d = dayOf(year, day.month, day.day);

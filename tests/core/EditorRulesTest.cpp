@@ -34,19 +34,19 @@ TEST(EntryKind, EveryNamedCombination) {
         {{true, false, false, false, true}, ""},
     };
     for (const auto& row : table) {
-        EXPECT_EQ(EntryKindText(row.presence), row.kind);
+        EXPECT_EQ(entryKindText(row.presence), row.kind);
     }
-    EXPECT_TRUE(IsPlannerKind({true, true, false, false, false}));
-    EXPECT_FALSE(IsPlannerKind({true, true, true, false, false}));
+    EXPECT_TRUE(isPlannerKind({true, true, false, false, false}));
+    EXPECT_FALSE(isPlannerKind({true, true, true, false, false}));
 }
 
 TEST(EditorValues, TimesAreHoursAndMinutes) {
-    EXPECT_EQ(ParseTimeText("9:30"), timeFraction({9, 30, 0, 0}));
-    EXPECT_EQ(ParseTimeText(" 09:05 "), timeFraction({9, 5, 0, 0}));
-    EXPECT_EQ(ParseTimeText("23:59:30"), timeFraction({23, 59, 30, 0}));
-    EXPECT_EQ(ParseTimeText("0:00"), 0.0);
+    EXPECT_EQ(parseTimeText("9:30"), timeFraction({9, 30, 0, 0}));
+    EXPECT_EQ(parseTimeText(" 09:05 "), timeFraction({9, 5, 0, 0}));
+    EXPECT_EQ(parseTimeText("23:59:30"), timeFraction({23, 59, 30, 0}));
+    EXPECT_EQ(parseTimeText("0:00"), 0.0);
     for (const char* bad : {"", "9", "24:00", "9:60", "9.30", "nine", "9:30pm", "123:00", "9:"}) {
-        EXPECT_FALSE(ParseTimeText(bad).has_value()) << bad;
+        EXPECT_FALSE(parseTimeText(bad).has_value()) << bad;
     }
 }
 
@@ -124,12 +124,12 @@ TEST(EditorValues, DateDefaultsForTimeAndAlarmEntries) {
     test::FixedClock clock;
     clock.set({2026, 12, 7}, {14, 0, 0, 0});
     const DayNumber today = dayNumberFromCivil({2026, 12, 7});
-    EXPECT_EQ(DefaultDateFrom(true, std::nullopt, clock), today);
-    EXPECT_EQ(DefaultDateFrom(false, std::nullopt, clock), kNoDate);
-    EXPECT_EQ(DefaultDateFrom(false, timeFraction({9, 0, 0, 0}), clock), today + 1);
-    EXPECT_EQ(DefaultDateFrom(false, timeFraction({18, 0, 0, 0}), clock), today);
-    EXPECT_EQ(DefaultDateFrom(true, timeFraction({9, 0, 0, 0}), clock), today + 1);
-    EXPECT_EQ(DefaultDateFrom(false, timeFraction({14, 0, 0, 0}), clock), today);
+    EXPECT_EQ(defaultDateFrom(true, std::nullopt, clock), today);
+    EXPECT_EQ(defaultDateFrom(false, std::nullopt, clock), kNoDate);
+    EXPECT_EQ(defaultDateFrom(false, timeFraction({9, 0, 0, 0}), clock), today + 1);
+    EXPECT_EQ(defaultDateFrom(false, timeFraction({18, 0, 0, 0}), clock), today);
+    EXPECT_EQ(defaultDateFrom(true, timeFraction({9, 0, 0, 0}), clock), today + 1);
+    EXPECT_EQ(defaultDateFrom(false, timeFraction({14, 0, 0, 0}), clock), today);
 }
 
 namespace {
@@ -145,16 +145,16 @@ struct EditorSetupFixture : ::testing::Test {
     EditorSetupFixture() {
         Contact c;
         c.name = "Ann";
-        ann = AddContact(dir.path(), c, clock, 1).id;
+        ann = addContact(dir.path(), c, clock, 1).id;
         c.name = "Bob";
-        bob = AddContact(dir.path(), c, clock, 1).id;
+        bob = addContact(dir.path(), c, clock, 1).id;
         CalendarEntry e;
         e.comment = "with Bob";
         e.addressLink = bob;
-        linkedToBob = AddEntry(dir.path(), e, clock, 1).id;
+        linkedToBob = addEntry(dir.path(), e, clock, 1).id;
         e.comment = "alone";
         e.addressLink = -1;
-        unlinked = AddEntry(dir.path(), e, clock, 1).id;
+        unlinked = addEntry(dir.path(), e, clock, 1).id;
     }
 
     EditorSetup prepare(int mode, bool addressMatch, bool calendarMatch,

@@ -85,7 +85,7 @@ TEST(FileSharing, AnOperationWaitsForTheProcessThatHoldsTheFile) {
     });
     waitReady(ready);
     test::FixedClock clock(45000.5);
-    const RecordResult added = AddContact(dir.path(), named("from parent"), clock, 1);
+    const RecordResult added = addContact(dir.path(), named("from parent"), clock, 1);
     EXPECT_EQ(exitStatus(pid), 0);
     EXPECT_TRUE(added.ok()) << added.error;
     EXPECT_EQ(added.id, 2);
@@ -99,7 +99,7 @@ TEST(FileSharing, AWriteWaitingDuringADeletionLandsInTheNewFile) {
     TempDir dir;
     test::FixedClock clock(45000.5);
     for (const char* name : {"a", "b", "c"}) {
-        AddContact(dir.path(), named(name), clock, 1);
+        addContact(dir.path(), named(name), clock, 1);
     }
     auto [pid, ready] = spawn([&](auto signalReady) {
         AddrSet set(dir.path());
@@ -109,7 +109,7 @@ TEST(FileSharing, AWriteWaitingDuringADeletionLandsInTheNewFile) {
         set.Delete(1);
     });
     waitReady(ready);
-    const RecordResult added = AddContact(dir.path(), named("d"), clock, 1);
+    const RecordResult added = addContact(dir.path(), named("d"), clock, 1);
     EXPECT_EQ(exitStatus(pid), 0);
     EXPECT_TRUE(added.ok()) << added.error;
     std::vector<std::string> names;
@@ -126,13 +126,13 @@ TEST(FileSharing, ConcurrentAddsGetDistinctIds) {
         signalReady();
         test::FixedClock clock(45000.5);
         for (int i = 0; i < kEach; ++i) {
-            AddContact(dir.path(), named("child"), clock, 2);
+            addContact(dir.path(), named("child"), clock, 2);
         }
     });
     waitReady(ready);
     test::FixedClock clock(45000.5);
     for (int i = 0; i < kEach; ++i) {
-        AddContact(dir.path(), named("parent"), clock, 1);
+        addContact(dir.path(), named("parent"), clock, 1);
     }
     EXPECT_EQ(exitStatus(pid), 0);
     const auto contacts = allContacts(dir.path());

@@ -76,14 +76,14 @@ TEST(MainLayout, HidingAndShowingTheToolbarMovesFindBarAndPanes) {
     WindowMetrics m = metrics(1000, 600);
     FormResize(layout, m);
     m.toolbarVisible = false;
-    ApplyToolbarVisibility(layout, m);
+    applyToolbarVisibility(layout, m);
     EXPECT_EQ(layout.findBarTop, 10);
     EXPECT_EQ(layout.addressView.top, 62);
     EXPECT_EQ(layout.calendarView.top, 62);
     EXPECT_EQ(layout.addressFull.top, 62);
     EXPECT_EQ(layout.addressView.height, 490);
     m.toolbarVisible = true;
-    ApplyToolbarVisibility(layout, m);
+    applyToolbarVisibility(layout, m);
     EXPECT_EQ(layout.findBarTop, 40);
     EXPECT_EQ(layout.addressView.top, 92);
     EXPECT_EQ(layout.addressView.height, 460);

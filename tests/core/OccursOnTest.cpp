@@ -160,7 +160,7 @@ TEST(OccursOn, EnumerationAgreesWithTheDayByDayRule) {
                 }
                 std::vector<DayNumber> visited;
                 CalendarEntry copy = original;
-                ForEachOccurrence(copy, first, last, context,
+                forEachOccurrence(copy, first, last, context,
                                   [&](DayNumber day) { visited.push_back(day); });
                 EXPECT_EQ(visited, expected)
                     << "view " << view << " mode " << mode << " repeat " << original.repeat;

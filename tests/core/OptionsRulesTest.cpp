@@ -11,36 +11,36 @@
 using namespace trevik;
 
 TEST(DisplayRatio, TheButtonsMoveByFiveWithinTheWidth) {
-    EXPECT_EQ(RatioUp(60), 65);
-    EXPECT_EQ(RatioDown(60), 55);
-    EXPECT_EQ(RatioUp(100), 100);
-    EXPECT_EQ(RatioDown(0), 0);
-    EXPECT_EQ(RatioUp(95), 100);
-    EXPECT_EQ(RatioDown(5), 0);
+    EXPECT_EQ(ratioUp(60), 65);
+    EXPECT_EQ(ratioDown(60), 55);
+    EXPECT_EQ(ratioUp(100), 100);
+    EXPECT_EQ(ratioDown(0), 0);
+    EXPECT_EQ(ratioUp(95), 100);
+    EXPECT_EQ(ratioDown(5), 0);
     // A ratio from a hand-edited file that is no multiple of 5 stops at the edges.
-    EXPECT_EQ(RatioUp(98), 100);
-    EXPECT_EQ(RatioDown(3), 0);
+    EXPECT_EQ(ratioUp(98), 100);
+    EXPECT_EQ(ratioDown(3), 0);
     int ratio = 60;
     for (int i = 0; i < 30; ++i) {
-        ratio = RatioUp(ratio);
+        ratio = ratioUp(ratio);
     }
     EXPECT_EQ(ratio, 100);
     for (int i = 0; i < 30; ++i) {
-        ratio = RatioDown(ratio);
+        ratio = ratioDown(ratio);
     }
     EXPECT_EQ(ratio, 0);
 }
 
 TEST(DisplayRatio, TheTextShowsBothShares) {
-    EXPECT_EQ(RatioText(60), "60/40");
-    EXPECT_EQ(RatioText(5), " 5/95");
-    EXPECT_EQ(RatioText(100), "100/ 0");
-    EXPECT_EQ(RatioText(0), " 0/100");
+    EXPECT_EQ(ratioText(60), "60/40");
+    EXPECT_EQ(ratioText(5), " 5/95");
+    EXPECT_EQ(ratioText(100), "100/ 0");
+    EXPECT_EQ(ratioText(0), " 0/100");
 }
 
 TEST(TypeUse, CountsTheEntriesOfOneCode) {
     test::TempDir dir;
-    EXPECT_EQ(CountEntriesOfType(dir.path(), 1), 0); // no calendar file
+    EXPECT_EQ(countEntriesOfType(dir.path(), 1), 0); // no calendar file
     CalSet set(dir.path());
     set.Open();
     for (int type : {1, 2, 1, -1, 1, 32767}) {
@@ -49,13 +49,13 @@ TEST(TypeUse, CountsTheEntriesOfOneCode) {
         set.Write();
     }
     set.Close();
-    EXPECT_EQ(CountEntriesOfType(dir.path(), 1), 3);
-    EXPECT_EQ(CountEntriesOfType(dir.path(), 2), 1);
-    EXPECT_EQ(CountEntriesOfType(dir.path(), 3), 0);
-    EXPECT_EQ(CountEntriesOfType(dir.path(), 32767), 1);
+    EXPECT_EQ(countEntriesOfType(dir.path(), 1), 3);
+    EXPECT_EQ(countEntriesOfType(dir.path(), 2), 1);
+    EXPECT_EQ(countEntriesOfType(dir.path(), 3), 0);
+    EXPECT_EQ(countEntriesOfType(dir.path(), 32767), 1);
     // A calendar file that cannot be read is not counted as empty.
     const std::filesystem::path file = dir / "CALENDAR.TVD";
     std::filesystem::remove(file);
     std::filesystem::create_directory(file);
-    EXPECT_THROW(CountEntriesOfType(dir.path(), 1), FileError);
+    EXPECT_THROW(countEntriesOfType(dir.path(), 1), FileError);
 }

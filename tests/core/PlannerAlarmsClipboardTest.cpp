@@ -34,7 +34,7 @@ struct DiaryFixture : ::testing::Test {
         e.type = type;
         e.alarm = alarm;
         e.repeat = repeat;
-        return AddEntry(dir.path(), e, clock, 1).id;
+        return addEntry(dir.path(), e, clock, 1).id;
     }
 
     const PlannerDay& dayIn(const std::vector<PlannerDay>& days, int month, int day) {
@@ -50,14 +50,14 @@ struct DiaryFixture : ::testing::Test {
 } // namespace
 
 TEST_F(DiaryFixture, PlannerMarksPeriodsAcrossTheYearEnd) {
-    AddType(dir.path(), "Holiday");
-    AddType(dir.path(), "Business");
+    addType(dir.path(), "Holiday");
+    addType(dir.path(), "Business");
     add("winter", dayOf(2025, 12, 30), dayOf(2026, 1, 2), 1);
     add("trip", dayOf(2026, 1, 2), dayOf(2026, 1, 3), 2);
     add("untyped", dayOf(2026, 5, 1), dayOf(2026, 5, 1));
     add("single day", dayOf(2026, 6, 1));
     add("weekly", dayOf(2026, 6, 2), kNoDate, 1, kNoTime, kRepeatWeekly);
-    const auto year2026 = BuildPlannerYear(dir.path(), 2026);
+    const auto year2026 = buildPlannerYear(dir.path(), 2026);
     EXPECT_EQ(year2026.size(), 365u);
     EXPECT_EQ(dayIn(year2026, 1, 1).marks, "H");
     EXPECT_EQ(dayIn(year2026, 1, 2).marks, "HB");
@@ -68,15 +68,15 @@ TEST_F(DiaryFixture, PlannerMarksPeriodsAcrossTheYearEnd) {
     EXPECT_EQ(dayIn(year2026, 5, 1).marks, "#");
     EXPECT_EQ(dayIn(year2026, 6, 1).marks, "");
     EXPECT_EQ(dayIn(year2026, 6, 9).marks, "");
-    const auto year2025 = BuildPlannerYear(dir.path(), 2025);
+    const auto year2025 = buildPlannerYear(dir.path(), 2025);
     EXPECT_EQ(dayIn(year2025, 12, 30).marks, "H");
     EXPECT_EQ(dayIn(year2025, 12, 31).marks, "H");
-    EXPECT_EQ(BuildPlannerYear(dir.path(), 2028).size(), 366u);
+    EXPECT_EQ(buildPlannerYear(dir.path(), 2028).size(), 366u);
 }
 
 TEST(Planner, AnEmptyCalendarGivesABlankPlanner) {
     TempDir dir;
-    EXPECT_TRUE(BuildPlannerYear(dir.path(), 2026).empty());
+    EXPECT_TRUE(buildPlannerYear(dir.path(), 2026).empty());
 }
 
 TEST_F(DiaryFixture, AlarmsAreDueAtTheirMinuteOnTheirDays) {
@@ -90,13 +90,14 @@ TEST_F(DiaryFixture, AlarmsAreDueAtTheirMinuteOnTheirDays) {
     ViewContext context;
     context.today = dayOf(2026, 12, 7);
     const DateTime at = encodeDateTime({2026, 12, 7}, {14, 30, 10, 0});
-    EXPECT_EQ(DueAlarms(dir.path(), at, context),
+    EXPECT_EQ(dueAlarms(dir.path(), at, context),
               (std::vector<std::string>{"dentist", "also now", "weekly", "period"}));
     context.datePeriodMode = 1;
-    EXPECT_EQ(DueAlarms(dir.path(), at, context).size(), 3u);
+    EXPECT_EQ(dueAlarms(dir.path(), at, context).size(), 3u);
     context.datePeriodMode = 0;
-    EXPECT_EQ(DueAlarms(dir.path(), at, context).size(), 3u);
-    EXPECT_TRUE(DueAlarms(dir.path(), encodeDateTime({2026, 12, 7}, {14, 31, 0, 0}), context).empty());
+    EXPECT_EQ(dueAlarms(dir.path(), at, context).size(), 3u);
+    EXPECT_TRUE(
+        dueAlarms(dir.path(), encodeDateTime({2026, 12, 7}, {14, 31, 0, 0}), context).empty());
 }
 
 TEST(ClipboardLines, ContactsAndCalendarRows) {
@@ -106,38 +107,38 @@ TEST(ClipboardLines, ContactsAndCalendarRows) {
     c.address = "Road 1\r\nTown";
     c.misc = std::string(52, 'm');
     c.www = std::string(50, 'w');
-    const std::string line = AddressLine(c);
+    const std::string line = addressLine(c);
     EXPECT_EQ(line, "Ann\t1\t\t\t\t\t" + std::string(50, 'w') + "\tRoad 1\r\nTown\t" +
                         std::string(52, 'm') + "\n");
     Contact full;
-    for (std::string* text : {&full.name, &full.home, &full.work, &full.fax, &full.mobile,
-                              &full.email}) {
+    for (std::string* text :
+         {&full.name, &full.home, &full.work, &full.fax, &full.mobile, &full.email}) {
         *text = std::string(30, 'x');
     }
     full.www = full.address = std::string(50, 'y');
     full.misc = std::string(52, 'z');
-    EXPECT_EQ(AddressLine(full).size(), 332u + 9u); // never cut at 256 bytes
+    EXPECT_EQ(addressLine(full).size(), 332u + 9u); // never cut at 256 bytes
     CalendarRow entry;
     entry.timeText = "9:30";
     entry.typeName = "Work";
     entry.comment = "Meeting";
     entry.fileMark = 'F';
-    EXPECT_EQ(CalendarLine(entry), "9:30\tWork\tMeeting\tF\t \r\n");
-    EXPECT_EQ(CalendarLine(entry, "\n"), "9:30\tWork\tMeeting\tF\t \n");
+    EXPECT_EQ(calendarLine(entry), "9:30\tWork\tMeeting\tF\t \r\n");
+    EXPECT_EQ(calendarLine(entry, "\n"), "9:30\tWork\tMeeting\tF\t \n");
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = "Mon 7. Dec 2026.";
-    EXPECT_EQ(CalendarLine(header), "\t\tMon 7. Dec 2026.\t\r\n");
+    EXPECT_EQ(calendarLine(header), "\t\tMon 7. Dec 2026.\t\r\n");
 }
 
 TEST_F(DiaryFixture, ListingContactsWritesNoSample) {
-    EXPECT_TRUE(ListContacts(dir.path(), "").empty());
-    EXPECT_TRUE(ListContacts(dir.path(), "").empty());
+    EXPECT_TRUE(listContacts(dir.path(), "").empty());
+    EXPECT_TRUE(listContacts(dir.path(), "").empty());
     Contact c;
     c.name = "Mary";
-    AddContact(dir.path(), c, clock, 1);
+    addContact(dir.path(), c, clock, 1);
     c.name = "bob";
-    AddContact(dir.path(), c, clock, 1);
-    EXPECT_EQ(ListContacts(dir.path(), "M").size(), 1u);
-    EXPECT_EQ(ListContacts(dir.path(), "").size(), 2u);
+    addContact(dir.path(), c, clock, 1);
+    EXPECT_EQ(listContacts(dir.path(), "M").size(), 1u);
+    EXPECT_EQ(listContacts(dir.path(), "").size(), 2u);
 }

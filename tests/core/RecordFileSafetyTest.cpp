@@ -48,13 +48,13 @@ Contact contactNamed(const std::string& name) {
 
 std::vector<std::string> comments(const std::filesystem::path& dir) {
     std::vector<std::string> out;
-    ForEachEntry(dir, [&](const CalendarEntry& entry) { out.push_back(entry.comment); });
+    forEachEntry(dir, [&](const CalendarEntry& entry) { out.push_back(entry.comment); });
     return out;
 }
 
 std::vector<std::int32_t> ids(const std::filesystem::path& dir) {
     std::vector<std::int32_t> out;
-    ForEachEntry(dir, [&](const CalendarEntry& entry) { out.push_back(entry.id); });
+    forEachEntry(dir, [&](const CalendarEntry& entry) { out.push_back(entry.id); });
     return out;
 }
 
@@ -108,18 +108,18 @@ public:
 
 TEST(FailedWrites, AnAppendCutShortIsTakenBackAndTheNextLandsInPlace) {
     TempDir dir;
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("one"), testClock, 7).ok());
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("two"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("one"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("two"), testClock, 7).ok());
     {
         // Room for 100 more bytes: the third record is cut short.
         const FileSizeCap cap(2 * CalSet::kRecordSize + 100);
-        const RecordResult failed = AddEntry(dir.path(), entryNamed("three"), testClock, 7);
+        const RecordResult failed = addEntry(dir.path(), entryNamed("three"), testClock, 7);
         EXPECT_FALSE(failed.ok());
         EXPECT_NE(failed.error.find("CALENDAR.TVD"), std::string::npos) << failed.error;
         EXPECT_NE(failed.error.find("File too large"), std::string::npos) << failed.error;
     }
     EXPECT_EQ(std::filesystem::file_size(dir / "CALENDAR.TVD"), 2u * CalSet::kRecordSize);
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("four"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("four"), testClock, 7).ok());
     EXPECT_EQ(comments(dir.path()), (std::vector<std::string>{"one", "two", "four"}));
     EXPECT_EQ(ids(dir.path()), (std::vector<std::int32_t>{1, 2, 3}));
 }
@@ -139,7 +139,7 @@ TEST(FailedWrites, AFullDiskNeverLeavesAPartialRecord) {
     RecordResult result;
     for (int i = 0; i < 200; ++i) {
         const std::string comment = "entry " + std::to_string(i);
-        result = AddEntry(mountPoint, entryNamed(comment), testClock, 7);
+        result = addEntry(mountPoint, entryNamed(comment), testClock, 7);
         if (!result.ok()) {
             break;
         }
@@ -150,13 +150,13 @@ TEST(FailedWrites, AFullDiskNeverLeavesAPartialRecord) {
     EXPECT_EQ(std::filesystem::file_size(mountPoint / "CALENDAR.TVD") % CalSet::kRecordSize, 0u);
     EXPECT_EQ(comments(mountPoint), stored);
     // A delete needs room for the rewritten copy: it fails and keeps every record.
-    const RecordResult deleted = DeleteEntry(mountPoint, 1);
+    const RecordResult deleted = deleteEntry(mountPoint, 1);
     EXPECT_FALSE(deleted.ok());
     EXPECT_NE(deleted.error.find("No space left on device"), std::string::npos) << deleted.error;
     EXPECT_EQ(comments(mountPoint), stored);
     // Space freed elsewhere: the next entry goes right after the last whole one.
     std::filesystem::remove(mountPoint / "filler");
-    ASSERT_TRUE(AddEntry(mountPoint, entryNamed("after"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(mountPoint, entryNamed("after"), testClock, 7).ok());
     stored.push_back("after");
     EXPECT_EQ(comments(mountPoint), stored);
     ::umount(mountPoint.c_str());
@@ -178,29 +178,29 @@ TEST(FailedReads, AFileThatCannotBeReadIsAnErrorNeverAnEmptyDiary) {
         EXPECT_EQ(error.reason(), "Is a directory");
     }
     EXPECT_THROW(comments(dir.path()), FileError);
-    EXPECT_THROW(ListTypes(dir.path()), FileError);
-    EXPECT_THROW(ListContacts(dir.path(), ""), FileError);
+    EXPECT_THROW(listTypes(dir.path()), FileError);
+    EXPECT_THROW(listContacts(dir.path(), ""), FileError);
     EXPECT_THROW(RefillAddressList(dir.path(), "", at, 7), FileError);
-    EXPECT_THROW(LoadEntry(dir.path(), 1), FileError);
-    EXPECT_THROW(LoadContact(dir.path(), 1), FileError);
+    EXPECT_THROW(loadEntry(dir.path(), 1), FileError);
+    EXPECT_THROW(loadContact(dir.path(), 1), FileError);
 }
 
 TEST(FailedReads, AFileHeldByAnotherProgramIsReportedAsSuchToReadersAndWriters) {
     TempDir dir;
-    ASSERT_TRUE(AddContact(dir.path(), contactNamed("Ida"), testClock, 7).ok());
+    ASSERT_TRUE(addContact(dir.path(), contactNamed("Ida"), testClock, 7).ok());
     const ShortLockWait shortWait;
     const HeldLock held(dir / "ADDRESS.TVD");
     try {
-        ListContacts(dir.path(), "");
+        listContacts(dir.path(), "");
         FAIL() << "a held file was read as empty";
     } catch (const FileError& error) {
         EXPECT_EQ(error.reason(), "is in use by another program");
     }
     // A delete must not say the contact is not there when it could not look.
-    const RecordResult deleted = DeleteAddress(dir.path(), 1).result;
+    const RecordResult deleted = deleteAddress(dir.path(), 1).result;
     EXPECT_NE(deleted.error.find("is in use by another program"), std::string::npos)
         << deleted.error;
-    const RecordResult added = AddContact(dir.path(), contactNamed("Jo"), testClock, 7);
+    const RecordResult added = addContact(dir.path(), contactNamed("Jo"), testClock, 7);
     EXPECT_NE(added.error.find("is in use by another program"), std::string::npos) << added.error;
     AddrSet set(dir.path());
     set.Open();
@@ -212,31 +212,31 @@ TEST(FailedReads, AFileHeldByAnotherProgramIsReportedAsSuchToReadersAndWriters) 
 
 TEST(FailedReads, AReadOnlyFileIsReadAndAWriteToItSaysPermissionDenied) {
     TempDir dir;
-    ASSERT_TRUE(AddType(dir.path(), "Work").ok());
+    ASSERT_TRUE(addType(dir.path(), "Work").ok());
     std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
     std::filesystem::permissions(dir / "TYPE.TVD", std::filesystem::perms(0444));
     const int outcome = test::runUnprivileged([&] {
-        const std::vector<EntryType> types = ListTypes(dir.path());
+        const std::vector<EntryType> types = listTypes(dir.path());
         if (types.size() != 1 || types[0].name != "Work") {
             return 1;
         }
-        const RecordResult added = AddType(dir.path(), "Home");
+        const RecordResult added = addType(dir.path(), "Home");
         if (added.ok() || added.error.find("Permission denied") == std::string::npos) {
             return 2;
         }
-        return ListTypes(dir.path()).size() == 1 ? 0 : 3;
+        return listTypes(dir.path()).size() == 1 ? 0 : 3;
     });
     EXPECT_EQ(outcome, 0);
 }
 
 TEST(FailedReads, AFileWithNoReadPermissionIsAnError) {
     TempDir dir;
-    ASSERT_TRUE(AddType(dir.path(), "Work").ok());
+    ASSERT_TRUE(addType(dir.path(), "Work").ok());
     std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
     std::filesystem::permissions(dir / "TYPE.TVD", std::filesystem::perms(0));
     const int outcome = test::runUnprivileged([&] {
         try {
-            ListTypes(dir.path());
+            listTypes(dir.path());
             return 1;
         } catch (const FileError& error) {
             return error.reason() == "Permission denied" ? 0 : 2;
@@ -254,7 +254,7 @@ TEST(Links, ADanglingLinkIsAnErrorAndNeverASpin) {
     } catch (const FileError& error) {
         EXPECT_EQ(error.reason(), "is a symbolic link to a file that does not exist");
     }
-    const RecordResult added = AddEntry(dir.path(), entryNamed("x"), testClock, 7);
+    const RecordResult added = addEntry(dir.path(), entryNamed("x"), testClock, 7);
     EXPECT_NE(added.error.find("symbolic link to a file that does not exist"), std::string::npos)
         << added.error;
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "CALENDAR.TVD"));
@@ -262,10 +262,10 @@ TEST(Links, ADanglingLinkIsAnErrorAndNeverASpin) {
 
 TEST(Links, ADanglingLinkAsTheRewriteFileStopsADeleteAndKeepsTheRecords) {
     TempDir dir;
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("a"), testClock, 7).ok());
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("b"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("a"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("b"), testClock, 7).ok());
     std::filesystem::create_symlink(dir / "nowhere", dir / "$$$.$$$");
-    const RecordResult deleted = DeleteEntry(dir.path(), 1);
+    const RecordResult deleted = deleteEntry(dir.path(), 1);
     EXPECT_FALSE(deleted.ok());
     EXPECT_NE(deleted.error.find("$$$.$$$"), std::string::npos) << deleted.error;
     EXPECT_EQ(comments(dir.path()), (std::vector<std::string>{"a", "b"}));
@@ -278,9 +278,9 @@ TEST(Links, ARewriteKeepsTheLinkAndReplacesItsTarget) {
     std::filesystem::create_directory(dir / "data");
     test::writeBytes(synced / "CALENDAR.TVD", "");
     std::filesystem::create_symlink(synced / "CALENDAR.TVD", dir / "data" / "CALENDAR.TVD");
-    ASSERT_TRUE(AddEntry(dir / "data", entryNamed("a"), testClock, 7).ok());
-    ASSERT_TRUE(AddEntry(dir / "data", entryNamed("b"), testClock, 7).ok());
-    ASSERT_TRUE(DeleteEntry(dir / "data", 1).ok());
+    ASSERT_TRUE(addEntry(dir / "data", entryNamed("a"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir / "data", entryNamed("b"), testClock, 7).ok());
+    ASSERT_TRUE(deleteEntry(dir / "data", 1).ok());
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "data" / "CALENDAR.TVD"));
     EXPECT_EQ(comments(synced), std::vector<std::string>{"b"});
     EXPECT_FALSE(std::filesystem::exists(dir / "data" / "$$$.$$$"));
@@ -289,11 +289,11 @@ TEST(Links, ARewriteKeepsTheLinkAndReplacesItsTarget) {
 
 TEST(Modes, NewFilesArePrivateAndARewriteKeepsTheMode) {
     TempDir dir;
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("a"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("a"), testClock, 7).ok());
     EXPECT_EQ(modeOf(dir / "CALENDAR.TVD"), 0600u);
-    ASSERT_TRUE(AddEntry(dir.path(), entryNamed("b"), testClock, 7).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entryNamed("b"), testClock, 7).ok());
     std::filesystem::permissions(dir / "CALENDAR.TVD", std::filesystem::perms(0640));
-    ASSERT_TRUE(DeleteEntry(dir.path(), 1).ok());
+    ASSERT_TRUE(deleteEntry(dir.path(), 1).ok());
     EXPECT_EQ(modeOf(dir / "CALENDAR.TVD"), 0640u);
 }
 
@@ -307,10 +307,10 @@ TEST(Limits, IdsAndTypeCodesNeverWrap) {
         set.name = "Last";
         set.Write();
     }
-    const RecordResult contact = AddContact(dir.path(), contactNamed("Over"), testClock, 7);
+    const RecordResult contact = addContact(dir.path(), contactNamed("Over"), testClock, 7);
     EXPECT_FALSE(contact.ok());
     EXPECT_NE(contact.error.find("2147483647"), std::string::npos) << contact.error;
-    EXPECT_EQ(ListContacts(dir.path(), "").size(), 1u);
+    EXPECT_EQ(listContacts(dir.path(), "").size(), 1u);
 
     {
         TypeSet set(dir.path());
@@ -320,10 +320,10 @@ TEST(Limits, IdsAndTypeCodesNeverWrap) {
         set.name = "Last";
         set.Write();
     }
-    const RecordResult type = AddType(dir.path(), "Over");
+    const RecordResult type = addType(dir.path(), "Over");
     EXPECT_FALSE(type.ok());
     EXPECT_NE(type.error.find("32767"), std::string::npos) << type.error;
-    EXPECT_EQ(ListTypes(dir.path()).size(), 1u);
+    EXPECT_EQ(listTypes(dir.path()).size(), 1u);
 }
 
 TEST(Leftovers, AStaleRewriteFileIsRemovedButOneBeingWrittenStays) {

@@ -83,7 +83,7 @@ TEST(RecordLayout, CalendarEntryIsStoredAtItsOffsets) {
     entry.alarm = 0.75;
     entry.fileLink = "/x.txt";
     entry.repeat = kRepeatWeekly;
-    const RecordResult added = AddEntry(dir.path(), entry, clock, 0x0A0B0C0D);
+    const RecordResult added = addEntry(dir.path(), entry, clock, 0x0A0B0C0D);
     ASSERT_TRUE(added.ok());
     EXPECT_EQ(added.id, 1);
 
@@ -110,7 +110,7 @@ TEST(RecordLayout, EntryWithOnlyACommentStoresNoneMarkers) {
     test::FixedClock clock(45000.5);
     CalendarEntry entry;
     entry.comment = "Just a note";
-    ASSERT_TRUE(AddEntry(dir.path(), entry, clock, 1).ok());
+    ASSERT_TRUE(addEntry(dir.path(), entry, clock, 1).ok());
     const Bytes bytes = test::readBytes(dir / "CALENDAR.TVD");
     ASSERT_EQ(bytes.size(), 164u);
     const Bytes minusOneInt = {0xFF, 0xFF, 0xFF, 0xFF};
@@ -127,8 +127,8 @@ TEST(RecordLayout, EntryWithOnlyACommentStoresNoneMarkers) {
 
 TEST(RecordLayout, TypeIsStoredAsCodeAndName) {
     TempDir dir;
-    ASSERT_EQ(AddType(dir.path(), "Birthday").id, 1);
-    ASSERT_EQ(AddType(dir.path(), "Work").id, 2);
+    ASSERT_EQ(addType(dir.path(), "Birthday").id, 1);
+    ASSERT_EQ(addType(dir.path(), "Work").id, 2);
     Bytes expected(64, 0);
     put(expected, 0, {0x01, 0x00});
     put(expected, 2, "Birthday");
@@ -169,7 +169,7 @@ TEST(RecordLayout, FullWidthTextsHaveNoTerminatorAndReadBackWhole) {
     EXPECT_EQ(set.www, fifty);
     EXPECT_EQ(set.misc, std::string(52, 'm'));
 
-    ASSERT_TRUE(AddType(dir.path(), thirty).ok());
+    ASSERT_TRUE(addType(dir.path(), thirty).ok());
     TypeSet types(dir.path());
     types.Open();
     types.First();
@@ -178,9 +178,9 @@ TEST(RecordLayout, FullWidthTextsHaveNoTerminatorAndReadBackWhole) {
 
 TEST(RecordLayout, TooLongTextsAreCutAtTheFieldWidth) {
     TempDir dir;
-    ASSERT_TRUE(AddType(dir.path(), std::string(40, 'x')).ok());
+    ASSERT_TRUE(addType(dir.path(), std::string(40, 'x')).ok());
     EXPECT_EQ(test::readBytes(dir / "TYPE.TVD").size(), 32u);
-    EXPECT_EQ(ListTypes(dir.path()).at(0).name, std::string(30, 'x'));
+    EXPECT_EQ(listTypes(dir.path()).at(0).name, std::string(30, 'x'));
 }
 
 TEST(RecordLayout, ReservedAndFlagBytesAreCarriedOverOnChange) {
@@ -192,15 +192,15 @@ TEST(RecordLayout, ReservedAndFlagBytesAreCarriedOverOnChange) {
     record[96] = '\x5A';
     test::writeBytes(dir / "CALENDAR.TVD", record);
     test::FixedClock clock(45000.5);
-    auto entry = LoadEntry(dir.path(), 1);
+    auto entry = loadEntry(dir.path(), 1);
     ASSERT_TRUE(entry.has_value());
     entry->comment = "changed";
-    ASSERT_TRUE(ChangeEntry(dir.path(), *entry, clock).ok());
+    ASSERT_TRUE(changeEntry(dir.path(), *entry, clock).ok());
     const Bytes bytes = test::readBytes(dir / "CALENDAR.TVD");
     EXPECT_EQ(bytes[0], 0x11);
     EXPECT_EQ(bytes[3], 0x44);
     EXPECT_EQ(bytes[96], 0x5A);
-    EXPECT_EQ(LoadEntry(dir.path(), 1)->comment, "changed");
+    EXPECT_EQ(loadEntry(dir.path(), 1)->comment, "changed");
 }
 
 TEST(RecordCodecs, DecodingWhatWasEncodedGivesTheRecordBackAndUnusedBytesStay) {

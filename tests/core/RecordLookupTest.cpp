@@ -34,20 +34,20 @@ TEST(ContactLookup, IdsStartAtOneAndAreLargestPlusOne) {
         set.Open();
         EXPECT_EQ(set.NextId(), 0);
     }
-    EXPECT_EQ(AddContact(dir.path(), named("a"), clock, 9).id, 1);
-    EXPECT_EQ(AddContact(dir.path(), named("b"), clock, 9).id, 2);
-    EXPECT_EQ(AddContact(dir.path(), named("c"), clock, 9).id, 3);
-    ASSERT_TRUE(DeleteAddress(dir.path(), 3).result.ok());
-    EXPECT_EQ(AddContact(dir.path(), named("d"), clock, 9).id, 3); // reused
-    ASSERT_TRUE(DeleteAddress(dir.path(), 1).result.ok());
-    EXPECT_EQ(AddContact(dir.path(), named("e"), clock, 9).id, 4);
+    EXPECT_EQ(addContact(dir.path(), named("a"), clock, 9).id, 1);
+    EXPECT_EQ(addContact(dir.path(), named("b"), clock, 9).id, 2);
+    EXPECT_EQ(addContact(dir.path(), named("c"), clock, 9).id, 3);
+    ASSERT_TRUE(deleteAddress(dir.path(), 3).result.ok());
+    EXPECT_EQ(addContact(dir.path(), named("d"), clock, 9).id, 3); // reused
+    ASSERT_TRUE(deleteAddress(dir.path(), 1).result.ok());
+    EXPECT_EQ(addContact(dir.path(), named("e"), clock, 9).id, 4);
 }
 
 TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
     TempDir dir;
     test::FixedClock clock(45000.5);
-    AddContact(dir.path(), named("Ann"), clock, 9);
-    AddContact(dir.path(), named("Bob"), clock, 9);
+    addContact(dir.path(), named("Ann"), clock, 9);
+    addContact(dir.path(), named("Bob"), clock, 9);
     {
         AddrSet set(dir.path());
         set.Open();
@@ -57,14 +57,14 @@ TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
         EXPECT_EQ(set.name, "Ann");
         EXPECT_EQ(set.FindById(5), 0);
     }
-    EXPECT_FALSE(DeleteAddress(dir.path(), 5).result.found);
-    EXPECT_FALSE(LoadContact(dir.path(), 5).has_value());
+    EXPECT_FALSE(deleteAddress(dir.path(), 5).result.found);
+    EXPECT_FALSE(loadContact(dir.path(), 5).has_value());
 }
 
 TEST(ContactLookup, FindByOriginNeedsTheExactStampAndUid) {
     TempDir dir;
     test::FixedClock clock(45000.123456789);
-    AddContact(dir.path(), named("Ann"), clock, 77);
+    addContact(dir.path(), named("Ann"), clock, 77);
     AddrSet set(dir.path());
     set.Open();
     EXPECT_EQ(set.FindByOrigin(45000.123456789, 77), 1);
@@ -76,8 +76,8 @@ TEST(ContactLookup, AddAndChangeStampTheRecord) {
     TempDir dir;
     test::FixedClock clock;
     clock.set({2024, 3, 1}, {10, 20, 30, 456});
-    const RecordResult added = AddContact(dir.path(), named("Ann"), clock, 4242);
-    const Contact stored = *LoadContact(dir.path(), added.id);
+    const RecordResult added = addContact(dir.path(), named("Ann"), clock, 4242);
+    const Contact stored = *loadContact(dir.path(), added.id);
     EXPECT_EQ(stored.originUid, 4242);
     EXPECT_EQ(stored.created, encodeDateTime({2024, 3, 1}, {10, 20, 30, 456}));
     EXPECT_EQ(stored.updated, encodeDateTime({2024, 3, 1}, {10, 20, 30, 0}));
@@ -88,8 +88,8 @@ TEST(ContactLookup, AddAndChangeStampTheRecord) {
     changed.email = "anne@example.org";
     changed.created = 1; // identity cannot be changed through a change
     changed.originUid = 1;
-    ASSERT_TRUE(ChangeContact(dir.path(), changed, clock).ok());
-    const Contact after = *LoadContact(dir.path(), added.id);
+    ASSERT_TRUE(changeContact(dir.path(), changed, clock).ok());
+    const Contact after = *loadContact(dir.path(), added.id);
     EXPECT_EQ(after.name, "Anne");
     EXPECT_EQ(after.email, "anne@example.org");
     EXPECT_EQ(after.created, stored.created);
@@ -116,7 +116,7 @@ TEST(EntryLookup, NextIdIsTheLargestOfCountAndIds) {
         EXPECT_EQ(set.NextId(), 10);
     }
     test::FixedClock clock(45000.5);
-    EXPECT_EQ(AddEntry(dir.path(), CalendarEntry{}, clock, 1).id, 11);
+    EXPECT_EQ(addEntry(dir.path(), CalendarEntry{}, clock, 1).id, 11);
 }
 
 TEST(EntryLookup, FindsByIdAndOrigin) {
@@ -124,10 +124,10 @@ TEST(EntryLookup, FindsByIdAndOrigin) {
     test::FixedClock clock(45000.5);
     CalendarEntry e;
     e.comment = "first";
-    AddEntry(dir.path(), e, clock, 5);
+    addEntry(dir.path(), e, clock, 5);
     clock.set({2023, 1, 1}, {0, 0, 1, 0});
     e.comment = "second";
-    AddEntry(dir.path(), e, clock, 5);
+    addEntry(dir.path(), e, clock, 5);
     CalSet set(dir.path());
     set.Open();
     EXPECT_EQ(set.FindById(2), 2);
@@ -137,22 +137,22 @@ TEST(EntryLookup, FindsByIdAndOrigin) {
     EXPECT_EQ(set.FindByOrigin(45000.5, 5), 1);
     EXPECT_EQ(set.FindByOrigin(45000.5, 6), -1);
     set.Close();
-    EXPECT_TRUE(DeleteEntry(dir.path(), 1).ok());
-    EXPECT_EQ(LoadEntry(dir.path(), 2)->comment, "second");
-    EXPECT_TRUE(ChangeEntry(dir.path(), *LoadEntry(dir.path(), 2), clock).ok());
+    EXPECT_TRUE(deleteEntry(dir.path(), 1).ok());
+    EXPECT_EQ(loadEntry(dir.path(), 2)->comment, "second");
+    EXPECT_TRUE(changeEntry(dir.path(), *loadEntry(dir.path(), 2), clock).ok());
 }
 
 TEST(TypeLookup, CodesFollowTheCountAndTheLargestCode) {
     TempDir dir;
-    EXPECT_EQ(AddType(dir.path(), "one").id, 1); // empty file: MaxCode is the count, 0
-    EXPECT_EQ(AddType(dir.path(), "two").id, 2);
-    EXPECT_EQ(AddType(dir.path(), "three").id, 3);
-    ASSERT_TRUE(DeleteType(dir.path(), 3).ok());
-    EXPECT_EQ(AddType(dir.path(), "again").id, 3);
-    ASSERT_TRUE(DeleteType(dir.path(), 1).ok());
-    ASSERT_TRUE(DeleteType(dir.path(), 2).ok());
+    EXPECT_EQ(addType(dir.path(), "one").id, 1); // empty file: MaxCode is the count, 0
+    EXPECT_EQ(addType(dir.path(), "two").id, 2);
+    EXPECT_EQ(addType(dir.path(), "three").id, 3);
+    ASSERT_TRUE(deleteType(dir.path(), 3).ok());
+    EXPECT_EQ(addType(dir.path(), "again").id, 3);
+    ASSERT_TRUE(deleteType(dir.path(), 1).ok());
+    ASSERT_TRUE(deleteType(dir.path(), 2).ok());
     // One type coded 3 is left; the count (1) is smaller, so the next is 4.
-    EXPECT_EQ(AddType(dir.path(), "four").id, 4);
+    EXPECT_EQ(addType(dir.path(), "four").id, 4);
 }
 
 TEST(TypeLookup, FindByCodeComparesSignExtendedCodes) {
@@ -181,10 +181,10 @@ TEST(TypeLookup, FindByCodeComparesSignExtendedCodes) {
 
 TEST(TypeLookup, ListingAnEmptyFileGivesNothing) {
     TempDir dir;
-    EXPECT_TRUE(ListTypes(dir.path()).empty());
-    AddType(dir.path(), "a");
-    AddType(dir.path(), "b");
-    const auto types = ListTypes(dir.path());
+    EXPECT_TRUE(listTypes(dir.path()).empty());
+    addType(dir.path(), "a");
+    addType(dir.path(), "b");
+    const auto types = listTypes(dir.path());
     ASSERT_EQ(types.size(), 2u);
     EXPECT_EQ(types[1].code, 2);
     EXPECT_EQ(types[1].name, "b");

@@ -16,13 +16,13 @@ namespace {
 
 void addTypes(const std::filesystem::path& dir, std::initializer_list<const char*> names) {
     for (const char* name : names) {
-        ASSERT_TRUE(AddType(dir, name).ok());
+        ASSERT_TRUE(addType(dir, name).ok());
     }
 }
 
 std::vector<std::string> names(const std::filesystem::path& dir) {
     std::vector<std::string> out;
-    for (const EntryType& type : ListTypes(dir)) {
+    for (const EntryType& type : listTypes(dir)) {
         out.push_back(type.name);
     }
     return out;
@@ -95,9 +95,9 @@ TEST(RecordSet, AReadPastTheEndKeepsTheLastRecordLoaded) {
 TEST(RecordSet, OverwriteChangesOnlyTheCurrentRecord) {
     TempDir dir;
     addTypes(dir.path(), {"a", "b", "c"});
-    ASSERT_TRUE(RenameType(dir.path(), 2, "bee").ok());
+    ASSERT_TRUE(renameType(dir.path(), 2, "bee").ok());
     EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"a", "bee", "c"}));
-    EXPECT_FALSE(RenameType(dir.path(), 9, "none").found);
+    EXPECT_FALSE(renameType(dir.path(), 9, "none").found);
 }
 
 TEST(RecordSet, TrailingPartialRecordIsNeverReadAndIsCutOffBeforeAnAppend) {
@@ -157,7 +157,7 @@ TEST(RecordSet, RecordsAfterADeletionMoveDownAndKeepTheirIds) {
     for (const char* name : {"Ann", "Bob", "Cid"}) {
         Contact c;
         c.name = name;
-        ASSERT_TRUE(AddContact(dir.path(), c, clock, 1).ok());
+        ASSERT_TRUE(addContact(dir.path(), c, clock, 1).ok());
     }
     AddrSet set(dir.path());
     set.Open();

@@ -33,7 +33,7 @@ std::int32_t int32At(const std::vector<unsigned char>& bytes, std::size_t offset
 TEST(RecycleBin, TheFirstDeletionMakesTheFileWithOneTaggedEntry) {
     TempDir dir;
     appendContacts(dir.path(), {contactOf("Ann", 45000.5, 11, 45001.25, 7)});
-    ASSERT_TRUE(DeleteAddress(dir.path(), 7).result.ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 7).result.ok());
     const auto bytes = binBytes(dir);
     ASSERT_EQ(bytes.size(), 8u + 361u);
     EXPECT_EQ(int32At(bytes, 0), 1);
@@ -58,9 +58,9 @@ TEST(RecycleBin, ContactEntryContactGivesTwoOneAndTheTagsInDeletionOrder) {
     linked.fileLink = "/home/me/x.odt";
     linked.alarm = 0.25;
     appendEntries(dir.path(), {linked});
-    ASSERT_TRUE(DeleteAddress(dir.path(), 1).result.ok());
-    ASSERT_TRUE(DeleteEntry(dir.path(), 1).ok());
-    ASSERT_TRUE(DeleteAddress(dir.path(), 2).result.ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 1).result.ok());
+    ASSERT_TRUE(deleteEntry(dir.path(), 1).ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 2).result.ok());
     const auto bytes = binBytes(dir);
     ASSERT_EQ(bytes.size(), 8u + 2 * 361u + 165u);
     EXPECT_EQ(int32At(bytes, 0), 2);
@@ -77,7 +77,7 @@ TEST(RecycleBin, ContactEntryContactGivesTwoOneAndTheTagsInDeletionOrder) {
     EXPECT_EQ(kept.alarm, 0.25);
     EXPECT_EQ(kept.created, 5);
 
-    const RecycleBin bin = ReadRecycleBin(dir.path());
+    const RecycleBin bin = readRecycleBin(dir.path());
     ASSERT_EQ(bin.entries.size(), 3u);
     EXPECT_FALSE(bin.damaged);
     EXPECT_EQ(bin.entries[0].contact.name, "Ann");
@@ -86,22 +86,22 @@ TEST(RecycleBin, ContactEntryContactGivesTwoOneAndTheTagsInDeletionOrder) {
 
     ASSERT_EQ(EmptyRecycleBin(dir.path()), "");
     EXPECT_EQ(binBytes(dir), std::vector<unsigned char>(8, 0));
-    EXPECT_TRUE(ReadRecycleBin(dir.path()).entries.empty());
+    EXPECT_TRUE(readRecycleBin(dir.path()).entries.empty());
 }
 
 TEST(RecycleBin, ARecordDeletedRestoredAndDeletedAgainIsThereTwice) {
     TempDir dir;
     appendContacts(dir.path(), {contactOf("Ann", 1, 11, 2, 1)});
-    ASSERT_TRUE(DeleteAddress(dir.path(), 1).result.ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 1).result.ok());
     const RestoreResult restored =
-        RestoreFromBin(dir.path(), ReadRecycleBin(dir.path()).entries[0]);
+        restoreFromBin(dir.path(), readRecycleBin(dir.path()).entries[0]);
     ASSERT_TRUE(restored.record.ok()) << restored.record.error;
     EXPECT_FALSE(restored.alreadyHere);
     // A second restore of the same copy adds nothing.
-    EXPECT_TRUE(RestoreFromBin(dir.path(), ReadRecycleBin(dir.path()).entries[0]).alreadyHere);
+    EXPECT_TRUE(restoreFromBin(dir.path(), readRecycleBin(dir.path()).entries[0]).alreadyHere);
     ASSERT_EQ(contactsIn(dir.path()).size(), 1u);
-    ASSERT_TRUE(DeleteAddress(dir.path(), contactsIn(dir.path())[0].id).result.ok());
-    const RecycleBin bin = ReadRecycleBin(dir.path());
+    ASSERT_TRUE(deleteAddress(dir.path(), contactsIn(dir.path())[0].id).result.ok());
+    const RecycleBin bin = readRecycleBin(dir.path());
     EXPECT_EQ(bin.header.addressCount, 2);
     ASSERT_EQ(bin.entries.size(), 2u);
     EXPECT_EQ(bin.entries[1].contact.created, 1);
@@ -111,8 +111,8 @@ TEST(RecycleBin, CutAndThePlannerDeleteWithoutACopyAndOutdatedEntriesGoThrough) 
     TempDir dir;
     appendContacts(dir.path(), {contactOf("Ann", 1, 11, 2, 1)});
     appendEntries(dir.path(), {entryOf("planner item", 3, 11, 4, 1)});
-    ASSERT_TRUE(DeleteAddress(dir.path(), 1, BinCopy::NoCopy).result.ok());
-    ASSERT_TRUE(DeleteEntry(dir.path(), 1, BinCopy::NoCopy).ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 1, BinCopy::NoCopy).result.ok());
+    ASSERT_TRUE(deleteEntry(dir.path(), 1, BinCopy::NoCopy).ok());
     EXPECT_FALSE(std::filesystem::exists(dir / kRecycleBinName));
 
     CalendarEntry old = entryOf("old", 5, 11, 6, 2);
@@ -126,7 +126,7 @@ TEST(RecycleBin, CutAndThePlannerDeleteWithoutACopyAndOutdatedEntriesGoThrough) 
     std::string error;
     EXPECT_EQ(DeleteOutdatedEntries(dir.path(), 46363, &error), 2);
     EXPECT_EQ(error, "");
-    const RecycleBin bin = ReadRecycleBin(dir.path());
+    const RecycleBin bin = readRecycleBin(dir.path());
     ASSERT_EQ(bin.entries.size(), 2u);
     EXPECT_EQ(bin.header.calendarCount, 2);
     EXPECT_EQ(bin.entries[0].entry.comment, "old");
@@ -142,13 +142,13 @@ TEST(RecycleBin, ABinThatCannotBeWrittenDoesNotStopTheDeletionButSaysSo) {
     appendEntries(dir.path(), {old, entryOf("other", 5, 11, 6, 2)});
     // A directory where the bin should be: neither read nor written, also for root.
     std::filesystem::create_directory(dir / kRecycleBinName);
-    const RecordResult contact = DeleteAddress(dir.path(), 1).result;
+    const RecordResult contact = deleteAddress(dir.path(), 1).result;
     EXPECT_TRUE(contact.found);
     EXPECT_NE(contact.error.find("could not be kept in the recycle bin"), std::string::npos)
         << contact.error;
     EXPECT_NE(contact.error.find(kRecycleBinName), std::string::npos) << contact.error;
     EXPECT_TRUE(contactsIn(dir.path()).empty());
-    const RecordResult entry = DeleteEntry(dir.path(), 2);
+    const RecordResult entry = deleteEntry(dir.path(), 2);
     EXPECT_NE(entry.error.find("could not be kept in the recycle bin"), std::string::npos);
     std::string error;
     EXPECT_EQ(DeleteOutdatedEntries(dir.path(), 46363, &error), 1);
@@ -187,7 +187,7 @@ TEST(RecycleBin, DamagedBinsAreReadToTheLastWholeEntryAndMendedByTheNextAppend) 
         TempDir dir;
         writeBytes(dir / kRecycleBinName, c.bytes);
         ASSERT_EQ(AddCalendarEntryToBin(dir.path(), entryOf("new", 9, 11, 9, 5)), "") << c.what;
-        const RecycleBin mended = ReadRecycleBin(dir.path());
+        const RecycleBin mended = readRecycleBin(dir.path());
         EXPECT_FALSE(mended.damaged) << c.what;
         ASSERT_FALSE(mended.entries.empty()) << c.what;
         EXPECT_EQ(mended.entries.back().entry.comment, "new") << c.what;
@@ -200,11 +200,11 @@ TEST(RecycleBin, DamagedBinsAreReadToTheLastWholeEntryAndMendedByTheNextAppend) 
 TEST(RecycleBin, AnUnreadableBinIsAnErrorForItsReaders) {
     TempDir dir;
     appendContacts(dir.path(), {contactOf("Ann", 1, 11, 2, 1)});
-    ASSERT_TRUE(DeleteAddress(dir.path(), 1).result.ok());
+    ASSERT_TRUE(deleteAddress(dir.path(), 1).result.ok());
     ::chmod((dir / kRecycleBinName).c_str(), 0);
     const int status = runUnprivileged([&] {
         try {
-            ReadRecycleBin(dir.path());
+            readRecycleBin(dir.path());
             return 1;
         } catch (const FileError& error) {
             return std::string(error.what()).find(kRecycleBinName) != std::string::npos ? 0 : 2;

@@ -61,7 +61,7 @@ TEST_F(SettingsSafety, AFileWithoutReadPermissionKeepsEverySetting) {
             return 2;
         }
         try {
-            LoadOrMakeInstallationUid(file, clock);
+            loadOrMakeInstallationUid(file, clock);
             return 3;
         } catch (const UidNotStored& notStored) {
             return notStored.reason().find("Permission denied") != std::string::npos ? 0 : 4;
@@ -81,8 +81,8 @@ TEST_F(SettingsSafety, EncodingsAndLineEndsOfOtherEditorsKeepTheUidAndTheDirecto
     };
     for (const std::string& bytes : variants) {
         writeFile(bytes);
-        EXPECT_EQ(LoadOrMakeInstallationUid(file, clock), 42);
-        EXPECT_EQ(LoadDataDir(file), "/srv/diary");
+        EXPECT_EQ(loadOrMakeInstallationUid(file, clock), 42);
+        EXPECT_EQ(loadDataDir(file), "/srv/diary");
     }
 }
 
@@ -103,9 +103,9 @@ TEST_F(SettingsSafety, IntegersWithTrailingBlanksReadAsTheirNumber) {
 TEST_F(SettingsSafety, AUidThatCannotBeStoredIsRefusedNotUsed) {
     test::writeBytes(dir / "not-a-directory", "");
     const SettingsFile nowhere(dir / "not-a-directory" / "Trevik.Ini");
-    EXPECT_THROW(LoadOrMakeInstallationUid(nowhere, clock), UidNotStored);
+    EXPECT_THROW(loadOrMakeInstallationUid(nowhere, clock), UidNotStored);
     // It stays refused on every try, never a fresh UID per run.
-    EXPECT_THROW(LoadOrMakeInstallationUid(nowhere, clock), UidNotStored);
+    EXPECT_THROW(loadOrMakeInstallationUid(nowhere, clock), UidNotStored);
 }
 
 TEST_F(SettingsSafety, TwoFirstStartsAtOnceEndWithTheOneUidBothUse) {
@@ -118,7 +118,7 @@ TEST_F(SettingsSafety, TwoFirstStartsAtOnceEndWithTheOneUidBothUse) {
             children[i] = ::fork();
             if (children[i] == 0) {
                 const test::FixedClock own{0, 1800000000 + i};
-                const std::int32_t uid = LoadOrMakeInstallationUid(file, own);
+                const std::int32_t uid = loadOrMakeInstallationUid(file, own);
                 [[maybe_unused]] const auto n = ::write(pipes[i][1], &uid, sizeof uid);
                 ::_exit(0);
             }
@@ -131,7 +131,7 @@ TEST_F(SettingsSafety, TwoFirstStartsAtOnceEndWithTheOneUidBothUse) {
             ::waitpid(children[i], nullptr, 0);
         }
         EXPECT_EQ(seen[0], seen[1]) << "round " << round;
-        EXPECT_EQ(LoadOrMakeInstallationUid(file, clock), seen[0]) << "round " << round;
+        EXPECT_EQ(loadOrMakeInstallationUid(file, clock), seen[0]) << "round " << round;
     }
 }
 

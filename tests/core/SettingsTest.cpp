@@ -24,13 +24,13 @@ struct SettingsFixture : ::testing::Test {
 TEST_F(SettingsFixture, AMissingFileGivesEveryDefault) {
     EXPECT_EQ(LoadDisplaySettings(file), DisplaySettings{});
     EXPECT_EQ(LoadWindowPosition(file), (WindowPosition{104, 168, 417, 710}));
-    EXPECT_EQ(LoadAddressColumnWidths(file), kDefaultAddressColumns);
-    EXPECT_EQ(LoadCalendarColumnWidths(file), kDefaultCalendarColumns);
+    EXPECT_EQ(loadAddressColumnWidths(file), kDefaultAddressColumns);
+    EXPECT_EQ(loadCalendarColumnWidths(file), kDefaultCalendarColumns);
     EXPECT_TRUE(LoadSplashSetting(file));
     EXPECT_EQ(LoadTimerTime(file), "00:00:00");
     EXPECT_FALSE(LoadTimerAutoRepeat(file));
     EXPECT_EQ(LoadAlarmSound(file), "");
-    EXPECT_EQ(LoadDataDir(file), "");
+    EXPECT_EQ(loadDataDir(file), "");
     EXPECT_FALSE(std::filesystem::exists(file.path())); // reading never creates it
 }
 
@@ -53,12 +53,12 @@ TEST_F(SettingsFixture, ValuesAreReadByTheFilesRules) {
 
 TEST_F(SettingsFixture, CalendarColumnsLiveUnderTheOldSpelling) {
     writeFile("[Calendar]\nCol1=99\n[Calenadar]\nCol2=77\n");
-    const CalendarColumnWidths widths = LoadCalendarColumnWidths(file);
+    const CalendarColumnWidths widths = loadCalendarColumnWidths(file);
     EXPECT_EQ(widths[0], 6);
     EXPECT_EQ(widths[1], 77);
     const CalendarColumnWidths saved = {1, 2, 3, 4, 5, 6};
     SaveWindowLayout(file, {}, kDefaultAddressColumns, saved);
-    EXPECT_EQ(LoadCalendarColumnWidths(file), saved);
+    EXPECT_EQ(loadCalendarColumnWidths(file), saved);
     EXPECT_NE(fileText().find("[Calendar]\nCol1=99\n"), std::string::npos) << fileText();
 }
 
@@ -103,10 +103,10 @@ TEST_F(SettingsFixture, WritingAKeyLeavesAHandWrittenFileOtherwiseIdentical) {
 
 TEST_F(SettingsFixture, TheUidIsMadeOnceAndKept) {
     test::FixedClock clock(0, 1765000000);
-    EXPECT_EQ(LoadOrMakeInstallationUid(file, clock), 1765000000);
+    EXPECT_EQ(loadOrMakeInstallationUid(file, clock), 1765000000);
     EXPECT_EQ(file.readInteger("Startup", "UID", 0), 1765000000);
     clock.setUnixSeconds(1800000000);
-    EXPECT_EQ(LoadOrMakeInstallationUid(file, clock), 1765000000);
+    EXPECT_EQ(loadOrMakeInstallationUid(file, clock), 1765000000);
     EXPECT_EQ(file.readInteger("startup", "uid", 0), 1765000000);
 }
 
@@ -116,17 +116,17 @@ TEST_F(SettingsFixture, ExitStoresTheDirectoryOnlyOnceAndOnlyWhenLaunchingAtLogo
     state.launchOnStartup = false;
     state.calendarViewCode = 103;
     state.position = {1, 2, 300, 400};
-    SaveExitState(file, state);
-    EXPECT_EQ(LoadDataDir(file), "");
+    saveExitState(file, state);
+    EXPECT_EQ(loadDataDir(file), "");
     EXPECT_EQ(LoadDisplaySettings(file).calendarViewCode, 103);
     EXPECT_EQ(LoadWindowPosition(file), (WindowPosition{1, 2, 300, 400}));
 
     state.launchOnStartup = true;
-    SaveExitState(file, state);
-    EXPECT_EQ(LoadDataDir(file), "/home/me/diary");
+    saveExitState(file, state);
+    EXPECT_EQ(loadDataDir(file), "/home/me/diary");
     state.currentDir = "/elsewhere";
-    SaveExitState(file, state);
-    EXPECT_EQ(LoadDataDir(file), "/home/me/diary");
+    saveExitState(file, state);
+    EXPECT_EQ(loadDataDir(file), "/home/me/diary");
 }
 
 TEST_F(SettingsFixture, LayoutIsSavedAndLoadedWhole) {
@@ -134,8 +134,8 @@ TEST_F(SettingsFixture, LayoutIsSavedAndLoadedWhole) {
     const CalendarColumnWidths calendar = {11, 12, 13, 14, 15, 16};
     ASSERT_TRUE(SaveWindowLayout(file, {-50, 3000, 200, 100}, address, calendar));
     EXPECT_EQ(LoadWindowPosition(file), (WindowPosition{-50, 3000, 200, 100}));
-    EXPECT_EQ(LoadAddressColumnWidths(file), address);
-    EXPECT_EQ(LoadCalendarColumnWidths(file), calendar);
+    EXPECT_EQ(loadAddressColumnWidths(file), address);
+    EXPECT_EQ(loadCalendarColumnWidths(file), calendar);
 }
 
 TEST_F(SettingsFixture, AWriteThatCannotReplaceTheFileFailsAndLeavesNoTemporaryFile) {

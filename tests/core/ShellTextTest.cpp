@@ -28,8 +28,8 @@ TEST(ShellLinks, OnlyWebAndFtpLinksOpenWithoutAsking) {
           "data:text/html,<b>x</b>", "http", "httpx://example.org", ""}) {
         EXPECT_FALSE(isPlainWebLink(other)) << other;
     }
-    EXPECT_TRUE(isPlainWebLink(WebLink("www.example.org")));
-    EXPECT_FALSE(isPlainWebLink(WebLink("file:///etc/passwd")));
+    EXPECT_TRUE(isPlainWebLink(webLink("www.example.org")));
+    EXPECT_FALSE(isPlainWebLink(webLink("file:///etc/passwd")));
 }
 
 TEST(ShellLinks, AskedLinksShowTheirControlCharacters) {
@@ -40,22 +40,22 @@ TEST(ShellLinks, AskedLinksShowTheirControlCharacters) {
 }
 
 TEST(ShellLinks, WebGetsHttpOnlyWithoutASchemeOfItsOwn) {
-    EXPECT_EQ(WebLink("abc"), "http://abc");
-    EXPECT_EQ(WebLink(" https://example.org "), "https://example.org");
-    EXPECT_EQ(WebLink("www.example.org/x?a=b:c"), "http://www.example.org/x?a=b:c");
-    EXPECT_EQ(WebLink("http://example.org"), "http://example.org");
-    EXPECT_EQ(WebLink("https://example.org"), "https://example.org");
-    EXPECT_EQ(WebLink("ftp://files.example.org"), "ftp://files.example.org");
-    EXPECT_EQ(WebLink("localhost:8080/app"), "http://localhost:8080/app");
-    EXPECT_EQ(WebLink("1.2.3.4"), "http://1.2.3.4");
+    EXPECT_EQ(webLink("abc"), "http://abc");
+    EXPECT_EQ(webLink(" https://example.org "), "https://example.org");
+    EXPECT_EQ(webLink("www.example.org/x?a=b:c"), "http://www.example.org/x?a=b:c");
+    EXPECT_EQ(webLink("http://example.org"), "http://example.org");
+    EXPECT_EQ(webLink("https://example.org"), "https://example.org");
+    EXPECT_EQ(webLink("ftp://files.example.org"), "ftp://files.example.org");
+    EXPECT_EQ(webLink("localhost:8080/app"), "http://localhost:8080/app");
+    EXPECT_EQ(webLink("1.2.3.4"), "http://1.2.3.4");
 }
 
 TEST(StatusText, DateAndTimePatterns) {
     EnglishLocale locale;
-    EXPECT_EQ(StatusDateText(dayNumberFromCivil({2026, 12, 7}), locale), "07. Dec 26");
-    EXPECT_EQ(StatusDateText(dayNumberFromCivil({2003, 5, 30}), locale), "30. May 03");
-    EXPECT_EQ(StatusTimeText(encodeDateTime({2026, 12, 7}, {9, 5, 59, 999})), "09:05");
-    EXPECT_EQ(StatusTimeText(encodeDateTime({2026, 12, 7}, {23, 59, 0, 0})), "23:59");
+    EXPECT_EQ(statusDateText(dayNumberFromCivil({2026, 12, 7}), locale), "07. Dec 26");
+    EXPECT_EQ(statusDateText(dayNumberFromCivil({2003, 5, 30}), locale), "30. May 03");
+    EXPECT_EQ(statusTimeText(encodeDateTime({2026, 12, 7}, {9, 5, 59, 999})), "09:05");
+    EXPECT_EQ(statusTimeText(encodeDateTime({2026, 12, 7}, {23, 59, 0, 0})), "23:59");
 }
 
 TEST(EnglishLocale, NamesAndComparison) {

@@ -172,7 +172,7 @@ TEST(ApplyUpdate, ChangedContactsAreOfferedOnlyWhenNewerAndEntriesWhenFound) {
     appendEntries(here.data.path(),
                   {entryOf("one", 10, kThere, 500, 1), entryOf("two", 11, kThere, 500, 2),
                    entryOf("three", 12, kThere, 500, 3)});
-    AddType(here.data.path(), "Work");
+    addType(here.data.path(), "Work");
     CalendarEntry older = entryOf("two older", 11, kThere, 400, 2);
     older.type = 1;
     const std::string file = exchangeOf(
@@ -279,8 +279,8 @@ TEST(ApplyUpdate, TheBinPassFollowsDeletedDataForRecordsNotFoundAndChangedDataFo
         CalendarEntry entry = entryOf("gone entry", 5, kHere, 6, 1);
         entry.addressLink = 2;
         appendEntries(here.data.path(), {entry});
-        ASSERT_TRUE(DeleteAddress(here.data.path(), 1).result.ok());
-        ASSERT_TRUE(DeleteEntry(here.data.path(), 1).ok());
+        ASSERT_TRUE(deleteAddress(here.data.path(), 1).result.ok());
+        ASSERT_TRUE(deleteEntry(here.data.path(), 1).ok());
         // "Stays" is in the bin too, as an older copy.
         ASSERT_EQ(AddAddressToBin(here.data.path(), contactOf("Stays old", 3, kHere, 3.5)), "");
 
@@ -309,7 +309,7 @@ TEST(ApplyUpdate, TheBinPassFollowsDeletedDataForRecordsNotFoundAndChangedDataFo
         EXPECT_EQ(report.binContacts.notNewer, 1); // the found copy is older: Changed data rules
         EXPECT_EQ(here.names()[0], "Stays");
         // The copies stay in the bin.
-        EXPECT_EQ(ReadRecycleBin(here.data.path()).entries.size(), 3u);
+        EXPECT_EQ(readRecycleBin(here.data.path()).entries.size(), 3u);
     }
 }
 
@@ -326,7 +326,7 @@ TEST(ApplyUpdate, ABinRecordFoundHereIsReplacedOnlyWhenNewerAndNewDataDoesNotGov
 TEST(ApplyUpdate, CancelStopsThereAndKeepsWhatWasWrittenAndTheBinPassDoesNotRun) {
     Receiver here;
     appendContacts(here.data.path(), {contactOf("Gone", 90, kHere, 91, 1)});
-    ASSERT_TRUE(DeleteAddress(here.data.path(), 1).result.ok());
+    ASSERT_TRUE(deleteAddress(here.data.path(), 1).result.ok());
     const std::string file = exchangeOf(
         {},
         {contactOf("A", 1, kThere, 2), contactOf("B", 3, kThere, 4), contactOf("C", 5, kThere, 6)},

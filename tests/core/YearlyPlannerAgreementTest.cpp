@@ -49,13 +49,13 @@ TEST(YearlyPlannerAgreement, TheOneReadBuildMarksWhatTheDayByDayBuildMarks) {
     test::TempDir dir;
     writeRandomCalendar(dir.path(), 400, 20261207);
     for (const char* name : {"Holiday", "Business", "", "Sick", "Trip"}) {
-        AddType(dir.path(), name);
+        addType(dir.path(), name);
     }
-    DeleteType(dir.path(), 4);
+    deleteType(dir.path(), 4);
     for (int year = 2022; year <= 2029; ++year) {
         const std::vector<PlannerDay> expected = test::ReferenceBuildPlannerYear(dir.path(), year);
         std::vector<PlannerPeriod> periods;
-        const std::vector<PlannerDay> built = BuildPlannerYear(dir.path(), year, &periods);
+        const std::vector<PlannerDay> built = buildPlannerYear(dir.path(), year, &periods);
         ASSERT_EQ(built.size(), expected.size()) << year;
         int marked = 0;
         for (std::size_t i = 0; i < built.size(); ++i) {
@@ -68,7 +68,7 @@ TEST(YearlyPlannerAgreement, TheOneReadBuildMarksWhatTheDayByDayBuildMarks) {
             marked += built[i].marks.empty() ? 0 : 1;
             // The tip names as many periods as the day has marks.
             const DayNumber day = dayOf(year, built[i].month, built[i].day);
-            const std::string tip = PlannerDayTip(periods, day, EnglishLocale());
+            const std::string tip = plannerDayTip(periods, day, EnglishLocale());
             const auto lines = tip.empty() ? 0 : std::count(tip.begin(), tip.end(), '\n') + 1;
             EXPECT_EQ(std::size_t(lines), built[i].marks.size());
         }
@@ -96,14 +96,14 @@ TEST(YearlyPlannerAgreement, ADayTipNamesEachCoveringPeriodWithItsDates) {
     add(4, "Summer", dayOf(2026, 7, 1), dayOf(2026, 7, 20));
     set.Close();
     std::vector<PlannerPeriod> periods;
-    BuildPlannerYear(dir.path(), 2026, &periods);
+    buildPlannerYear(dir.path(), 2026, &periods);
     ASSERT_EQ(periods.size(), 3u);
     const EnglishLocale locale;
-    EXPECT_EQ(PlannerDayTip(periods, dayOf(2026, 1, 2), locale),
+    EXPECT_EQ(plannerDayTip(periods, dayOf(2026, 1, 2), locale),
               "Winter: 30/12/2025 - 02/01/2026\nTrip: 02/01/2026 - 03/01/2026");
-    EXPECT_EQ(PlannerDayTip(periods, dayOf(2026, 1, 4), locale), "");
+    EXPECT_EQ(plannerDayTip(periods, dayOf(2026, 1, 4), locale), "");
     periods.clear();
-    BuildPlannerYear(dir.path(), 2025, &periods);
+    buildPlannerYear(dir.path(), 2025, &periods);
     ASSERT_EQ(periods.size(), 1u);
     EXPECT_EQ(periods[0].comment, "Winter");
 }

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     entry.comment = "fuzz";
     entry.addressLink = 5;
     FUZZ_CHECK(AddCalendarEntryToBin(workDir(), entry).empty());
-    const RecycleBin mended = ReadRecycleBin(workDir());
+    const RecycleBin mended = readRecycleBin(workDir());
     FUZZ_CHECK(!mended.damaged);
     FUZZ_CHECK(mended.entries.size() >= bin.entries.size() + 1);
     for (std::size_t i = 0; i < bin.entries.size(); ++i) {

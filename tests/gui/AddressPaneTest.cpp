@@ -45,11 +45,12 @@ private:
 
     std::int32_t addContact(const char* name, const char* email = "", const char* www = "",
                             const char* fax = "") {
-        return AddContact({}, test::contactRecord(name, email, www, fax), env->clock, 1).id;
+        return trevik::addContact({}, test::contactRecord(name, email, www, fax), env->clock, 1).id;
     }
 
     void addEntry(const char* comment) {
-        AddEntry({}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, 7})), env->clock, 1);
+        trevik::addEntry({}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, 7})),
+                         env->clock, 1);
     }
 
     void open() { form = std::make_unique<TMainForm>(env->services, QStringList{}); }
@@ -261,7 +262,7 @@ private slots:
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(topName(), QStringLiteral("Zz 040")); // though Carl came in above
 
-        DeleteAddress({}, pane().contactAt(rowOf("Ann")).id);
+        deleteAddress({}, pane().contactAt(rowOf("Ann")).id);
         QTRY_VERIFY_WITH_TIMEOUT(!listedNames().contains(QStringLiteral("Ann")), 1000);
         QCOMPARE(pane().focusedContact()->name, std::string("Zz 050"));
         QCOMPARE(topName(), QStringLiteral("Zz 040"));
@@ -294,7 +295,7 @@ private slots:
         focusAddressList();
         QTest::keyClick(pane().AddressView, Qt::Key_Delete);
         QCOMPARE(listedNames(), sortedByLocale({"Mary", "martin", "Ann", "MARGIT"}));
-        QVERIFY(!LoadContact({}, 2).has_value());
+        QVERIFY(!loadContact({}, 2).has_value());
     }
 
     void deleteWithoutAFocusedContactSaysSo() {
@@ -308,14 +309,15 @@ private slots:
 
     void deletingALinkedContactClearsTheLinks() {
         const std::int32_t lunch =
-            AddEntry({}, test::entryRecord("Lunch", kNoDate, 4 /* Ann */), env->clock, 1).id;
+            trevik::addEntry({}, test::entryRecord("Lunch", kNoDate, 4 /* Ann */), env->clock, 1)
+                .id;
         openAlone();
         selectRow(rowOf("Ann"));
         QCOMPARE(pane().focusedContact()->name, std::string("Ann"));
         pane().AddrDeleteClick();
         QCOMPARE(env->messages.shown.size(), std::size_t(1)); // no question about the links
-        QCOMPARE(LoadEntry({}, lunch)->addressLink, -1);
-        QCOMPARE(LoadEntry({}, lunch)->comment, std::string("Lunch"));
+        QCOMPARE(loadEntry({}, lunch)->addressLink, -1);
+        QCOMPARE(loadEntry({}, lunch)->comment, std::string("Lunch"));
         // The grid shows the entry's link mark: it is built again with the list.
         QCOMPARE(host->refreshes.back(), Change::Calendar | Change::Contacts);
 
@@ -559,7 +561,7 @@ private slots:
         zoe.name = "Zoe";
         zoe.address = "Flat 4\r\n12 Long Road\r\nSouthtown\r\nAB1 2CD";
         zoe.misc = "one\r\ntwo\r\nthree\r\nfour\r\nfive";
-        AddContact({}, zoe, env->clock, 1);
+        trevik::addContact({}, zoe, env->clock, 1);
         open();
         form->resize(710, 417);
         form->show();

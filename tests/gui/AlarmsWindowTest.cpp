@@ -38,7 +38,7 @@ private:
         e.dateTo = to;
         e.alarm = alarm;
         e.repeat = repeat;
-        QVERIFY(AddEntry({}, e, env->clock, 1).ok());
+        QVERIFY(addEntry({}, e, env->clock, 1).ok());
     }
 
     // The window with the settings `ini`, in the locale `name`, after its first check.

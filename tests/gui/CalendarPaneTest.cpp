@@ -49,7 +49,9 @@ private:
 
     std::int32_t addEntry(const char* comment, DayNumber day, std::int32_t link = -1,
                           const char* file = "", std::int16_t repeat = kRepeatNone) {
-        return AddEntry({}, test::entryRecord(comment, day, link, file, repeat), env->clock, 1).id;
+        return trevik::addEntry({}, test::entryRecord(comment, day, link, file, repeat), env->clock,
+                                1)
+            .id;
     }
 
     void open() {
@@ -202,7 +204,7 @@ private slots:
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
 
-        DeleteEntry({}, breakfast);
+        deleteEntry({}, breakfast);
         QTRY_VERIFY_WITH_TIMEOUT(!comments().contains(QStringLiteral("Breakfast")), 1000);
         QCOMPARE(view->rowAt(0) + 1, headerRowOf(6));
         QCOMPARE(view->currentIndex().row() + 1, gridRowOf("Lunch"));
@@ -293,12 +295,12 @@ private slots:
         QCOMPARE(env->messages.shown[0].caption, QStringLiteral("Confirmation"));
         QCOMPARE(env->messages.shown[1].text,
                  QStringLiteral("Are you sure, it's linked to address book?"));
-        QVERIFY(LoadEntry({}, id).has_value());
+        QVERIFY(loadEntry({}, id).has_value());
 
         selectGridRow(gridRowOf("Lunch"));
         env->messages.answers = {MessageResult::Ok, MessageResult::Ok};
         pane().CalDeleteClick();
-        QVERIFY(!LoadEntry({}, id).has_value());
+        QVERIFY(!loadEntry({}, id).has_value());
         QCOMPARE(comments(), QStringList{});
     }
 
@@ -311,16 +313,17 @@ private slots:
         pane().CalendarView->clearSelection();
         pane().CalDeleteClick();
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("No items selected"));
-        QVERIFY(LoadEntry({}, id).has_value());
+        QVERIFY(loadEntry({}, id).has_value());
         selectGridRow(gridRowOf("Keep"));
         QTest::keyClick(pane().CalendarView, Qt::Key_Delete);
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("Delete item 'Keep' ?"));
-        QVERIFY(!LoadEntry({}, id).has_value());
+        QVERIFY(!loadEntry({}, id).has_value());
     }
 
     void theFileAndAddressCellsDoWhatTheySay() {
-        AddContact({}, test::contactRecord("Ann"), env->clock, 1);
-        const std::int32_t bobId = AddContact({}, test::contactRecord("Bob"), env->clock, 1).id;
+        trevik::addContact({}, test::contactRecord("Ann"), env->clock, 1);
+        const std::int32_t bobId =
+            trevik::addContact({}, test::contactRecord("Bob"), env->clock, 1).id;
         addEntry("Meeting", dayOf(2026, 12, 7), bobId, "/home/me/agenda.odt");
         open();
         const int row = gridRowOf("Meeting");
@@ -342,7 +345,8 @@ private slots:
     }
 
     void aDroppedContactOpensTheEditorLinkedToIt() {
-        const std::int32_t annId = AddContact({}, test::contactRecord("Ann"), env->clock, 1).id;
+        const std::int32_t annId =
+            trevik::addContact({}, test::contactRecord("Ann"), env->clock, 1).id;
         open();
         form->addressPane->SelectContact(annId);
         QMimeData mime;
@@ -420,7 +424,7 @@ private slots:
         QApplication::sendEvent(viewport, &drop);
         QCOMPARE(host->editors.back().mode, kDropMode);
         QCOMPARE(host->editors.back().findState.address, FindMatch::Match);
-        QVERIFY(LoadEntry({}, lunch).has_value());
+        QVERIFY(loadEntry({}, lunch).has_value());
     }
 };
 

@@ -52,13 +52,14 @@ private:
         for (const Contact& c :
              {contact("Ann", "ann@example.org", "555-0101"), contact("Bob", "bob@example.org"),
               contact("Cid", "cid@example.org")}) {
-            AddContact({}, c, env->clock, 1);
+            trevik::addContact({}, c, env->clock, 1);
         }
     }
 
     std::int32_t addEntry(const char* comment, int day, std::int32_t link = -1) {
-        return AddEntry({}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, day}), link),
-                        env->clock, 1)
+        return trevik::addEntry(
+                   {}, test::entryRecord(comment, dayNumberFromCivil({2026, 12, day}), link),
+                   env->clock, 1)
             .id;
     }
 
@@ -176,10 +177,10 @@ private slots:
         const ContactsRead cards =
             contactsFromVCard(env->clipboard.data(QStringLiteral("text/vcard")).toStdString());
         QVERIFY(cards.notes.lossy.empty() && cards.notes.skipped.empty());
-        const std::vector<Contact> copied = ListContacts({}, "");
+        const std::vector<Contact> copied = listContacts({}, "");
         QCOMPARE(cards.contacts.size(), copied.size());
         for (std::size_t i = 0; i < copied.size(); ++i) {
-            QCOMPARE(AddressLine(cards.contacts[i]), AddressLine(copied[i]));
+            QCOMPARE(addressLine(cards.contacts[i]), addressLine(copied[i]));
             QCOMPARE(cards.contacts[i].created, copied[i].created);
             QCOMPARE(cards.contacts[i].originUid, copied[i].originUid);
         }
@@ -187,10 +188,10 @@ private slots:
         action("PasteButton")->trigger();
         QVERIFY(env->messages.shown.empty());
         QCOMPARE(listedNames(), (QStringList{"Ann", "Ann", "Bob", "Bob", "Cid", "Cid"}));
-        const std::vector<Contact> all = ListContacts({}, "");
+        const std::vector<Contact> all = listContacts({}, "");
         QCOMPARE(all.size(), std::size_t(6));
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(AddressLine(all[3 + i]), AddressLine(all[i]));
+            QCOMPARE(addressLine(all[3 + i]), addressLine(all[i]));
             QCOMPARE(all[3 + i].id, std::int32_t(4 + i));
             QCOMPARE(all[3 + i].originUid, form->installationUid());
         }
@@ -228,7 +229,7 @@ private slots:
         QCOMPARE(listedNames(), QStringList{"Cid"});
         QCOMPARE(form->statusPanels[0]->text(), QStringLiteral("2 contacts cut"));
         // The calendar entry still names the contact that was cut.
-        QCOMPARE(LoadEntry({}, linked)->addressLink, 2);
+        QCOMPARE(loadEntry({}, linked)->addressLink, 2);
 
         // Pasted back, the contacts are there again.
         action("MainPaste")->trigger();
@@ -257,7 +258,7 @@ private slots:
         QVERIFY(read.notes.lossy.empty() && read.notes.skipped.empty());
         QCOMPARE(read.entries.size(), std::size_t(2));
         for (std::size_t i = 0; i < 2; ++i) {
-            const CalendarEntry stored = *LoadEntry({}, std::int32_t(i + 1));
+            const CalendarEntry stored = *loadEntry({}, std::int32_t(i + 1));
             const CalendarEntry& back = read.entries[i].entry;
             QCOMPARE(back.comment, stored.comment);
             QCOMPARE(back.dateFrom, stored.dateFrom);
@@ -300,9 +301,9 @@ private slots:
         QCOMPARE(form->statusPanels[0]->text(), QStringLiteral("2 calendar entries cut"));
         QVERIFY(form->FindEdit->hasFocus());
         // Paste belongs to the address book alone.
-        const std::size_t contacts = ListContacts({}, "").size();
+        const std::size_t contacts = listContacts({}, "").size();
         action("MainPaste")->trigger();
-        QCOMPARE(ListContacts({}, "").size(), contacts);
+        QCOMPARE(listContacts({}, "").size(), contacts);
     }
 
     void copySpecialCopiesTheTickedColumnsWithTheChosenSeparators() {
@@ -401,7 +402,7 @@ private slots:
     }
 
     void aPastedVCardMergesByIdentityAndTellsWhatItLost() {
-        AddContact({}, contact("Ann", "ann@example.org"), env->clock, 1);
+        trevik::addContact({}, contact("Ann", "ann@example.org"), env->clock, 1);
         open();
         focusAddressList();
         // Another address book's copy: text/vcard beside a plain text that is no address line.
@@ -420,7 +421,7 @@ private slots:
                      qPrintable(env->messages.shown[0].text));
             QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("mobile")));
         }
-        QCOMPARE(fromStored(ListContacts({}, "")[1].email), QStringLiteral("dan@example.org"));
+        QCOMPARE(fromStored(listContacts({}, "")[1].email), QStringLiteral("dan@example.org"));
 
         // A vCard as the plain text alone, as a text editor copies it; a whole one says nothing.
         env->clipboard.setText(QStringLiteral("begin:vcard\r\nVERSION:4.0\r\nUID:other-3\r\n"
@@ -437,7 +438,7 @@ private slots:
         focusAddressList();
         env->clipboard.setText(QStringLiteral("Zo\u00eb \u0141\u00f3d\u017a\t\u20ac 5\t\n"));
         action("MainPaste")->trigger();
-        const std::vector<Contact> all = ListContacts({}, "");
+        const std::vector<Contact> all = listContacts({}, "");
         QCOMPARE(all.back().name, std::string("Zo\xeb ?\xf3"
                                               "d?"));
         QCOMPARE(fromStored(all.back().home), QStringLiteral("\u20ac 5"));

@@ -84,8 +84,8 @@ private slots:
     void copiedContactsAreWhatAnotherProgramReads() {
         Contact zoe = test::contactRecord(toStored(QStringLiteral("Zo\u00eb")), "zoe@example.org");
         zoe.address = "Road 1\r\nTown";
-        AddContact({}, zoe, env->clock, 1);
-        AddContact({}, test::contactRecord("Ann", "ann@example.org"), env->clock, 1);
+        addContact({}, zoe, env->clock, 1);
+        addContact({}, test::contactRecord("Ann", "ann@example.org"), env->clock, 1);
         open();
         form->addressPane->SelectAll();
         action("MainCopy")->trigger();
@@ -104,7 +104,7 @@ private slots:
     }
 
     void textAnotherProgramPutThereIsPastedIntoTheAddressBook() {
-        AddContact({}, test::contactRecord("Ann"), env->clock, 1);
+        addContact({}, test::contactRecord("Ann"), env->clock, 1);
         open();
         const QString text = QStringLiteral("Dan\t555-0101\t\t\t\t\t\t\t\n"
                                             "Zo\u00eb\t\t\t\t\tzoe@example.org\t\t\tnote\n");
@@ -120,7 +120,7 @@ private slots:
 
         action("MainPaste")->trigger();
         QVERIFY(env->messages.shown.empty());
-        const std::vector<Contact> all = ListContacts({}, "");
+        const std::vector<Contact> all = listContacts({}, "");
         QCOMPARE(all.size(), std::size_t(3));
         QCOMPARE(all[1].name, std::string("Dan"));
         QCOMPARE(all[1].home, std::string("555-0101"));

@@ -137,8 +137,8 @@ private slots:
             const PatternLocale longNames(names, "dd. MMMM yy");
             for (int month = 1; month <= 12; ++month) {
                 const DayNumber day = dayNumberFromCivil({1961, month, 9});
-                const std::string shortText = FormatDate(day, "d MMM yyyy", shortNames);
-                const std::string longText = FormatDate(day, "dd. MMMM yy", longNames);
+                const std::string shortText = formatDate(day, "d MMM yyyy", shortNames);
+                const std::string longText = formatDate(day, "dd. MMMM yy", longNames);
                 const std::string upper = toStored(qtLocale.toUpper(fromStored(shortText)));
                 const bool wrong =
                     ParseDateText(shortText, shortNames) != day ||

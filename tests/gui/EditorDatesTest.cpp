@@ -38,7 +38,7 @@ private:
     std::unique_ptr<TAddNewForm> editEntry(std::int32_t id) {
         EditorSetup setup;
         setup.findCase = 3;
-        setup.entry = LoadEntry({}, id);
+        setup.entry = loadEntry({}, id);
         auto form =
             std::make_unique<TAddNewForm>(*services, DisplaySettings{}, [] { return 4242; });
         form->Prepare(setup);
@@ -49,7 +49,7 @@ private:
     std::int32_t addEntry(const char* comment, DayNumber from, DayNumber to = kNoDate) {
         CalendarEntry entry = test::entryRecord(comment, from);
         entry.dateTo = to;
-        return AddEntry({}, entry, env->clock, 1).id;
+        return trevik::addEntry({}, entry, env->clock, 1).id;
     }
 
     QString firstMessage() const {
@@ -100,21 +100,21 @@ private slots:
         form->SaveCal->click();
         QVERIFY2(env->messages.shown.empty(), qPrintable(firstMessage()));
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(LoadEntry({}, holiday)->dateFrom, from);
-        QCOMPARE(LoadEntry({}, holiday)->dateTo, to);
+        QCOMPARE(loadEntry({}, holiday)->dateFrom, from);
+        QCOMPARE(loadEntry({}, holiday)->dateTo, to);
 
         // A two-digit year keeps its century, untouched or retyped as the box wrote it.
         const DayNumber march12 = dayNumberFromCivil({1945, 3, 12});
         const DayNumber march13 = dayNumberFromCivil({1945, 3, 13});
         const std::int32_t old = addEntry("Armistice talk", march12);
         editEntry(old)->SaveCal->click();
-        QCOMPARE(LoadEntry({}, old)->dateFrom, march12);
+        QCOMPARE(loadEntry({}, old)->dateFrom, march12);
         auto retyped = editEntry(old);
         typeOver(retyped->DateFromEdit, shown(march13));
         retyped->DateFromExit();
         retyped->SaveCal->click();
         QVERIFY2(env->messages.shown.empty(), qPrintable(firstMessage()));
-        QCOMPARE(LoadEntry({}, old)->dateFrom, march13);
+        QCOMPARE(loadEntry({}, old)->dateFrom, march13);
     }
 
     void aPickedDateIsSaved_data() { locales(); }
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(form->TypeOfData->text(), QStringLiteral("Planner"));
         form->SaveCalAsNew->click();
         QVERIFY2(env->messages.shown.empty(), qPrintable(firstMessage()));
-        const CalendarEntry saved = *LoadEntry({}, 1);
+        const CalendarEntry saved = *loadEntry({}, 1);
         QCOMPARE(saved.dateFrom, dayNumberFromCivil({2027, 3, 14}));
         QCOMPARE(saved.dateTo, dayNumberFromCivil({2027, 3, 18}));
     }
@@ -158,7 +158,7 @@ private slots:
         QTest::keyClicks(form->DateFromEdit, shown(dayNumberFromCivil({2027, 1, 31})));
         form->SaveCalAsNew->click();
         QVERIFY2(env->messages.shown.empty(), qPrintable(firstMessage()));
-        QCOMPARE(LoadEntry({}, 1)->dateFrom, dayNumberFromCivil({2027, 1, 31}));
+        QCOMPARE(loadEntry({}, 1)->dateFrom, dayNumberFromCivil({2027, 1, 31}));
     }
 
     void aDateThatDoesNotReadStopsTheSave() {
@@ -172,17 +172,17 @@ private slots:
         QCOMPARE(env->messages.shown.back().caption, QString());
         QVERIFY(form->isVisible());
         QCOMPARE(form->DateFromEdit->text(), QStringLiteral("31.02.2026")); // to be corrected
-        QCOMPARE(LoadEntry({}, holiday)->dateFrom, dayNumberFromCivil({2026, 12, 10}));
+        QCOMPARE(loadEntry({}, holiday)->dateFrom, dayNumberFromCivil({2026, 12, 10}));
         // The same from "Save changes?": nothing is written, the editor stays.
         form->Cancel->click();
         QCOMPARE(env->messages.shown.back().text, QStringLiteral("Wrong date format, enter again"));
         QVERIFY(form->isVisible());
-        QCOMPARE(LoadEntry({}, holiday)->dateFrom, dayNumberFromCivil({2026, 12, 10}));
+        QCOMPARE(loadEntry({}, holiday)->dateFrom, dayNumberFromCivil({2026, 12, 10}));
         // Leaving the box with it empties the box: then the entry is saved without a date.
         form->DateFromExit();
         QCOMPARE(form->DateFromEdit->text(), QString());
         form->SaveCal->click();
-        QCOMPARE(LoadEntry({}, holiday)->dateFrom, kNoDate);
+        QCOMPARE(loadEntry({}, holiday)->dateFrom, kNoDate);
     }
 };
 

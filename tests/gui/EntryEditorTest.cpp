@@ -95,7 +95,7 @@ private slots:
         QVERIFY(stayedOpen);
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("UID")));
-        QVERIFY(ListContacts({}, "").empty());
+        QVERIFY(listContacts({}, "").empty());
     }
 
     void aNewContactAndALinkedNewEntryInOneUse() {
@@ -117,11 +117,11 @@ private slots:
         });
         main.MainOKClick();
         // The first start wrote the sample contact as id 1.
-        const std::optional<Contact> zoe = LoadContact({}, 2);
+        const std::optional<Contact> zoe = loadContact({}, 2);
         QVERIFY(zoe.has_value());
         QCOMPARE(zoe->name, std::string("Zoe"));
         QCOMPARE(zoe->originUid, main.installationUid());
-        const std::optional<CalendarEntry> coffee = LoadEntry({}, 1);
+        const std::optional<CalendarEntry> coffee = loadEntry({}, 1);
         QVERIFY(coffee.has_value());
         QCOMPARE(coffee->comment, std::string("Coffee with Zoe"));
         QCOMPARE(coffee->addressLink, zoe->id);
@@ -134,16 +134,16 @@ private slots:
     }
 
     void editingAnEntryWhoseTypeIsGone() {
-        AddType({}, "Work");
-        AddType({}, "Home");
+        addType({}, "Work");
+        addType({}, "Home");
         CalendarEntry entry;
         entry.comment = "Old type";
         entry.type = 9;
         entry.dateFrom = dayNumberFromCivil({2026, 12, 24});
-        const std::int32_t id = AddEntry({}, entry, env->clock, 1).id;
+        const std::int32_t id = addEntry({}, entry, env->clock, 1).id;
         EditorSetup setup;
         setup.findCase = 3;
-        setup.entry = LoadEntry({}, id);
+        setup.entry = loadEntry({}, id);
         auto form = editor(setup);
         QCOMPARE(form->TypeCombo->count(), 2);
         QCOMPARE(form->TypeCombo->currentIndex(), -1);
@@ -151,13 +151,13 @@ private slots:
         QCOMPARE(form->DateFromEdit->text(), QStringLiteral("24/12/2026"));
         QCOMPARE(form->TypeOfData->text(), QStringLiteral("Date Entry"));
         form->SaveCal->click();
-        QCOMPARE(LoadEntry({}, id)->type, std::int16_t(-1));
-        QCOMPARE(LoadEntry({}, id)->dateFrom, dayNumberFromCivil({2026, 12, 24}));
+        QCOMPARE(loadEntry({}, id)->type, std::int16_t(-1));
+        QCOMPARE(loadEntry({}, id)->dateFrom, dayNumberFromCivil({2026, 12, 24}));
     }
 
     void aChosenTypeIsSavedAndSurvivesThePickers() {
-        AddType({}, "Work");
-        AddType({}, "Home");
+        addType({}, "Work");
+        addType({}, "Home");
         auto form = editor();
         form->CommentEdit->setPlainText(QStringLiteral("Typed"));
         form->TypeCombo->setCurrentIndex(1);
@@ -165,13 +165,13 @@ private slots:
         form->FormActivate(); // as after a picker closes
         QCOMPARE(form->TypeCombo->currentIndex(), 1);
         form->SaveCalAsNew->click();
-        QCOMPARE(LoadEntry({}, 1)->type, std::int16_t(2));
+        QCOMPARE(loadEntry({}, 1)->type, std::int16_t(2));
     }
 
     void aTimeThatDoesNotConvertStopsTheSave() {
         CalendarEntry entry;
         entry.comment = "keep";
-        AddEntry({}, entry, env->clock, 1);
+        addEntry({}, entry, env->clock, 1);
         const auto before = fileBytes("CALENDAR.TVD");
         auto form = editor();
         form->CommentEdit->setPlainText(QStringLiteral("Bad time"));
@@ -218,13 +218,13 @@ private slots:
         form->CommentEdit->setPlainText(QStringLiteral("early"));
         form->AlarmEdit->setText(QStringLiteral("8:00"));
         form->SaveCalAsNew->click();
-        QCOMPARE(LoadEntry({}, 1)->dateFrom, dayNumberFromCivil({2026, 12, 8}));
+        QCOMPARE(loadEntry({}, 1)->dateFrom, dayNumberFromCivil({2026, 12, 8}));
         auto later = editor();
         later->CommentEdit->setPlainText(QStringLiteral("late"));
         later->AlarmEdit->setText(QStringLiteral("18:00"));
         later->SaveCalAsNew->click();
-        QCOMPARE(LoadEntry({}, 2)->dateFrom, dayNumberFromCivil({2026, 12, 7}));
-        QCOMPARE(LoadEntry({}, 2)->alarm, timeFraction({18, 0, 0, 0}));
+        QCOMPARE(loadEntry({}, 2)->dateFrom, dayNumberFromCivil({2026, 12, 7}));
+        QCOMPARE(loadEntry({}, 2)->alarm, timeFraction({18, 0, 0, 0}));
     }
 
     void aWrongDateIsRefused() {
@@ -242,15 +242,15 @@ private slots:
         CalendarEntry far;
         far.comment = "Far ahead";
         far.dateFrom = dayNumberFromCivil({12026, 1, 1});
-        const std::int32_t id = AddEntry({}, far, env->clock, 1).id;
+        const std::int32_t id = addEntry({}, far, env->clock, 1).id;
         EditorSetup setup;
         setup.findCase = 3;
-        setup.entry = LoadEntry({}, id);
+        setup.entry = loadEntry({}, id);
         auto form = editor(setup);
         form->DateFromExit(); // leaving the box untouched
         form->SaveCal->click();
         QVERIFY(env->messages.shown.empty());
-        QCOMPARE(LoadEntry({}, id)->dateFrom, far.dateFrom);
+        QCOMPARE(loadEntry({}, id)->dateFrom, far.dateFrom);
     }
 
     void linkingNeedsASavedContact() {
@@ -276,7 +276,7 @@ private slots:
         form->Cancel->click();
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Rejected));
-        QVERIFY(!LoadContact({}, 1).has_value());
+        QVERIFY(!loadContact({}, 1).has_value());
     }
 
     void closeWithChangesAndYesSavesThem() {
@@ -285,25 +285,25 @@ private slots:
         env->messages.answers = {MessageResult::Yes};
         QTest::keyClick(form.get(), Qt::Key_Escape);
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(LoadContact({}, 1)->name, std::string("Kept"));
-        QVERIFY(!LoadEntry({}, 1).has_value());
+        QCOMPARE(loadContact({}, 1)->name, std::string("Kept"));
+        QVERIFY(!loadEntry({}, 1).has_value());
     }
 
     void editingAContactSavesItInPlace() {
         Contact ann;
         ann.name = "Ann";
         ann.address = "1 Road\r\nTown";
-        const std::int32_t id = AddContact({}, ann, env->clock, 1).id;
+        const std::int32_t id = addContact({}, ann, env->clock, 1).id;
         EditorSetup setup;
         setup.findCase = 2;
-        setup.contact = LoadContact({}, id);
+        setup.contact = loadContact({}, id);
         auto form = editor(setup);
         QCOMPARE(form->AddressEdit->toPlainText(), QStringLiteral("1 Road\nTown"));
         QVERIFY(form->SaveAddr->isEnabled());
         form->MobileEdit->setText(QStringLiteral("0170 1"));
         form->SaveAddr->click();
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        const Contact saved = *LoadContact({}, id);
+        const Contact saved = *loadContact({}, id);
         QCOMPARE(saved.mobile, std::string("0170 1"));
         QCOMPARE(saved.address, std::string("1 Road\r\nTown"));
     }
@@ -329,7 +329,7 @@ private slots:
         QVERIFY(form->changed);
         form->CommentEdit->setPlainText(QStringLiteral("picked"));
         form->SaveCalAsNew->click();
-        const CalendarEntry saved = *LoadEntry({}, 1);
+        const CalendarEntry saved = *loadEntry({}, 1);
         QCOMPARE(saved.dateFrom, dayNumberFromCivil({2027, 3, 14}));
         QCOMPARE(saved.timeFrom, timeFraction({9, 30, 0, 0}));
         QCOMPARE(saved.fileLink, std::string("/home/me/plan.odt"));
@@ -422,8 +422,8 @@ private slots:
         dentist.timeFrom = timeFraction({9, 30, 0, 0});
         EditorSetup setup;
         setup.findCase = 4;
-        setup.contact = LoadContact({}, AddContact({}, ann, env->clock, 1).id);
-        setup.entry = LoadEntry({}, AddEntry({}, dentist, env->clock, 1).id);
+        setup.contact = loadContact({}, addContact({}, ann, env->clock, 1).id);
+        setup.entry = loadEntry({}, addEntry({}, dentist, env->clock, 1).id);
         auto loaded = editor(setup);
         loaded->FormActivate();
         loaded->Cancel->click();
@@ -433,16 +433,16 @@ private slots:
 
     // Each control marks its half changed, and "Save changes?" Yes saves what it holds.
     void yesSavesWhatEveryControlChanged() {
-        AddType({}, "Work");
-        AddType({}, "Home");
+        addType({}, "Work");
+        addType({}, "Home");
         Contact ann;
         ann.name = "Ann";
-        const std::int32_t annId = AddContact({}, ann, env->clock, 1).id;
+        const std::int32_t annId = addContact({}, ann, env->clock, 1).id;
         CalendarEntry dentist;
         dentist.comment = "Dentist";
         dentist.dateFrom = dayNumberFromCivil({2026, 12, 9});
         dentist.timeFrom = timeFraction({9, 30, 0, 0});
-        const std::int32_t dentistId = AddEntry({}, dentist, env->clock, 1).id;
+        const std::int32_t dentistId = addEntry({}, dentist, env->clock, 1).id;
         const auto typeOver = [](QLineEdit* edit, const QString& text) {
             edit->selectAll();
             QTest::keyClicks(edit, text);
@@ -454,57 +454,57 @@ private slots:
         } cases[] = {
             {"time", [&](TAddNewForm* f) { typeOver(f->TimeFromEdit, QStringLiteral("10:15")); },
              [&] {
-                 return LoadEntry({}, dentistId)->timeFrom == timeFraction({10, 15, 0, 0});
+                 return loadEntry({}, dentistId)->timeFrom == timeFraction({10, 15, 0, 0});
              }},
             {"end time", [&](TAddNewForm* f) { typeOver(f->TimeToEdit, QStringLiteral("11:00")); },
              [&] {
-                 return LoadEntry({}, dentistId)->timeTo == timeFraction({11, 0, 0, 0});
+                 return loadEntry({}, dentistId)->timeTo == timeFraction({11, 0, 0, 0});
              }},
             {"alarm", [&](TAddNewForm* f) { typeOver(f->AlarmEdit, QStringLiteral("9:00")); },
              [&] {
-                 return LoadEntry({}, dentistId)->alarm == timeFraction({9, 0, 0, 0});
+                 return loadEntry({}, dentistId)->alarm == timeFraction({9, 0, 0, 0});
              }},
             {"date",
              [&](TAddNewForm* f) { typeOver(f->DateFromEdit, QStringLiteral("11/12/2026")); },
              [&] {
-                 return LoadEntry({}, dentistId)->dateFrom == dayNumberFromCivil({2026, 12, 11});
+                 return loadEntry({}, dentistId)->dateFrom == dayNumberFromCivil({2026, 12, 11});
              }},
             {"end date",
              [&](TAddNewForm* f) { typeOver(f->DateToEdit, QStringLiteral("12/12/2026")); },
              [&] {
-                 return LoadEntry({}, dentistId)->dateTo == dayNumberFromCivil({2026, 12, 12});
+                 return loadEntry({}, dentistId)->dateTo == dayNumberFromCivil({2026, 12, 12});
              }},
             {"file link",
              [&](TAddNewForm* f) { typeOver(f->FileLinkEdit, QStringLiteral("/home/me/x.odt")); },
-             [&] { return LoadEntry({}, dentistId)->fileLink == "/home/me/x.odt"; }},
+             [&] { return loadEntry({}, dentistId)->fileLink == "/home/me/x.odt"; }},
             {"link", [&](TAddNewForm* f) { f->Link->click(); },
-             [&] { return LoadEntry({}, dentistId)->addressLink == annId; }},
+             [&] { return loadEntry({}, dentistId)->addressLink == annId; }},
             {"type",
              [&](TAddNewForm* f) {
                  f->TypeCombo->setCurrentIndex(1);
                  emit f->TypeCombo->activated(1);
              },
-             [&] { return LoadEntry({}, dentistId)->type == 2; }},
+             [&] { return loadEntry({}, dentistId)->type == 2; }},
             {"repeat",
              [&](TAddNewForm* f) {
                  f->RepeatCombo->setCurrentIndex(2);
                  emit f->RepeatCombo->activated(2);
              },
-             [&] { return LoadEntry({}, dentistId)->repeat == 2; }},
+             [&] { return loadEntry({}, dentistId)->repeat == 2; }},
             {"comment",
              [&](TAddNewForm* f) {
                  f->CommentEdit->moveCursor(QTextCursor::End);
                  QTest::keyClicks(f->CommentEdit, "!");
              },
-             [&] { return LoadEntry({}, dentistId)->comment == "Dentist!"; }},
+             [&] { return loadEntry({}, dentistId)->comment == "Dentist!"; }},
             {"misc", [&](TAddNewForm* f) { QTest::keyClicks(f->MiscEdit, "tea"); },
-             [&] { return LoadContact({}, annId)->misc == "tea"; }},
+             [&] { return loadContact({}, annId)->misc == "tea"; }},
         };
         for (const auto& c : cases) {
             EditorSetup setup;
             setup.findCase = 4;
-            setup.contact = LoadContact({}, annId);
-            setup.entry = LoadEntry({}, dentistId);
+            setup.contact = loadContact({}, annId);
+            setup.entry = loadEntry({}, dentistId);
             auto form = editor(setup);
             c.change(form.get());
             env->messages.shown.clear();
@@ -549,7 +549,7 @@ private slots:
         QCOMPARE(form->MiscEdit->toPlainText(), QString(50, QLatin1Char('m')));
         form->NameEdit->setText(QStringLiteral("Mia"));
         form->SaveAddrAsNew->click();
-        QCOMPARE(LoadContact({}, 1)->misc, std::string(50, 'm'));
+        QCOMPARE(loadContact({}, 1)->misc, std::string(50, 'm'));
     }
 
     void aSaveWhoseContactIsGoneIsReported() {
@@ -557,9 +557,9 @@ private slots:
         ann.name = "Ann";
         EditorSetup setup;
         setup.findCase = 2;
-        setup.contact = LoadContact({}, AddContact({}, ann, env->clock, 1).id);
+        setup.contact = loadContact({}, addContact({}, ann, env->clock, 1).id);
         auto form = editor(setup);
-        DeleteAddress({}, setup.contact->id); // by another program, while the editor is open
+        deleteAddress({}, setup.contact->id); // by another program, while the editor is open
         form->MobileEdit->setText(QStringLiteral("0170 1"));
         env->messages.answers = {MessageResult::Cancel};
         form->SaveAddr->click();
@@ -567,21 +567,21 @@ private slots:
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("deleted")));
         QCOMPARE(env->messages.shown[0].buttons, MessageButtons::OkCancel);
         QVERIFY(form->isVisible());
-        QVERIFY(!LoadContact({}, setup.contact->id).has_value());
+        QVERIFY(!loadContact({}, setup.contact->id).has_value());
         QVERIFY(!form->SaveAddr->isEnabled()); // there is nothing left to save over
         form->SaveAddrAsNew->click();
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(LoadContact({}, form->editAddressId)->mobile, std::string("0170 1"));
+        QCOMPARE(loadContact({}, form->editAddressId)->mobile, std::string("0170 1"));
 
         // OK to the offer saves it as a new contact at once.
-        setup.contact = LoadContact({}, form->editAddressId);
+        setup.contact = loadContact({}, form->editAddressId);
         auto again = editor(setup);
-        DeleteAddress({}, setup.contact->id);
+        deleteAddress({}, setup.contact->id);
         again->WorkEdit->setText(QStringLiteral("030 2"));
         env->messages.answers = {MessageResult::Ok};
         again->SaveAddr->click();
         QCOMPARE(again->result(), int(QDialog::Accepted));
-        const std::optional<Contact> saved = LoadContact({}, again->editAddressId);
+        const std::optional<Contact> saved = loadContact({}, again->editAddressId);
         QVERIFY(saved.has_value());
         QCOMPARE(saved->work, std::string("030 2"));
         QCOMPARE(saved->mobile, std::string("0170 1"));
@@ -590,12 +590,12 @@ private slots:
     void aSaveWhoseEntryIsGoneIsReported() {
         CalendarEntry dentist;
         dentist.comment = "Dentist";
-        const std::int32_t id = AddEntry({}, dentist, env->clock, 1).id;
+        const std::int32_t id = addEntry({}, dentist, env->clock, 1).id;
         EditorSetup setup;
         setup.findCase = 3;
-        setup.entry = LoadEntry({}, id);
+        setup.entry = loadEntry({}, id);
         auto form = editor(setup);
-        DeleteEntry({}, id);
+        deleteEntry({}, id);
         form->CommentEdit->moveCursor(QTextCursor::End);
         QTest::keyClicks(form->CommentEdit, QStringLiteral(" at 9"));
         env->messages.answers = {MessageResult::Cancel};
@@ -603,12 +603,12 @@ private slots:
         QCOMPARE(env->messages.shown.size(), std::size_t(1));
         QVERIFY(env->messages.shown[0].text.contains(QStringLiteral("deleted")));
         QVERIFY(form->isVisible());
-        QVERIFY(!LoadEntry({}, id).has_value());
+        QVERIFY(!loadEntry({}, id).has_value());
         // "Save changes?" Yes, then OK to the offer: saved as a new entry.
         env->messages.answers = {MessageResult::Yes, MessageResult::Ok};
         form->Cancel->click();
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(LoadEntry({}, form->editEntryId)->comment, std::string("Dentist at 9"));
+        QCOMPARE(loadEntry({}, form->editEntryId)->comment, std::string("Dentist at 9"));
     }
 
     void aFileLinkLongerThanItsFieldIsRefused() {
@@ -626,10 +626,10 @@ private slots:
         QCOMPARE(env->messages.shown.size(), std::size_t(2));
         QVERIFY(env->messages.shown[1].text.contains(QStringLiteral("65")));
         QVERIFY(form->isVisible());
-        QVERIFY(!LoadEntry({}, 1).has_value());
+        QVERIFY(!loadEntry({}, 1).has_value());
         form->FileLinkEdit->setText(longPath.left(65));
         form->SaveCalAsNew->click();
-        QCOMPARE(LoadEntry({}, 1)->fileLink, toStored(longPath.left(65)));
+        QCOMPARE(loadEntry({}, 1)->fileLink, toStored(longPath.left(65)));
     }
 
     void theFileDialogReturnsThePathAndLeavesTheCurrentDirectory() {

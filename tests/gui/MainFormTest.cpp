@@ -73,7 +73,7 @@ private slots:
     void aFileThatCannotBeReadIsShownWithRetryAndThePanesKeepTheirRows() {
         Contact ida;
         ida.name = "Ida";
-        AddContact(env->dataPath(), ida, env->clock, 1);
+        addContact(env->dataPath(), ida, env->clock, 1);
         TMainForm form(env->services, {});
         QCOMPARE(form.addressPane->rowCount(), 1);
         std::filesystem::rename(env->dataPath() / "ADDRESS.TVD", env->dataPath() / "saved");
@@ -224,15 +224,15 @@ private slots:
         QCOMPARE(exitSpy.count(), 1);
 
         const SettingsFile& settings = env->services.settings;
-        QCOMPARE(QString::fromStdString(LoadDataDir(settings)), QDir::currentPath());
+        QCOMPARE(QString::fromStdString(loadDataDir(settings)), QDir::currentPath());
         QCOMPARE(settings.readInteger("Display", "CalendarView", 0), 102);
         const WindowPosition position = LoadWindowPosition(settings);
         QCOMPARE(position.left, form.x());
         QCOMPARE(position.top, form.y());
         QCOMPARE(position.width, 740);
         QCOMPARE(position.height, 380);
-        QCOMPARE(LoadAddressColumnWidths(settings)[2], 99);
-        QCOMPARE(LoadCalendarColumnWidths(settings), kDefaultCalendarColumns);
+        QCOMPARE(loadAddressColumnWidths(settings)[2], 99);
+        QCOMPARE(loadCalendarColumnWidths(settings), kDefaultCalendarColumns);
         QVERIFY(form.close()); // once exiting, the window may close
     }
 
@@ -242,12 +242,12 @@ private slots:
             TMainForm form(env->services, {});
             action(form, "TrayExit")->trigger();
         }
-        QCOMPARE(LoadDataDir(env->services.settings), std::string());
+        QCOMPARE(loadDataDir(env->services.settings), std::string());
         writeSettings("[Startup]\nDir=" + QDir::currentPath().toStdString() + "\n");
         TMainForm form(env->services, {});
         QDir::setCurrent(QDir::tempPath());
         action(form, "MainExit")->trigger();
-        QCOMPARE(QString::fromStdString(LoadDataDir(env->services.settings)), env->data.path());
+        QCOMPARE(QString::fromStdString(loadDataDir(env->services.settings)), env->data.path());
     }
 
     void destroyingTheWindowRemovesTheTrayIcon() {

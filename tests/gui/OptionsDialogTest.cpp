@@ -53,7 +53,7 @@ private:
         }
         return names;
     }
-    std::vector<EntryType> typesOnDisk() const { return ListTypes({}); }
+    std::vector<EntryType> typesOnDisk() const { return listTypes({}); }
     QString lastMessage() const {
         return env->messages.shown.empty() ? QString() : env->messages.shown.back().text;
     }
@@ -204,7 +204,7 @@ private slots:
         period.comment = "Holiday";
         period.dateFrom = dayNumberFromCivil({2026, 12, 1});
         period.dateTo = dayNumberFromCivil({2026, 12, 10});
-        AddEntry({}, period, env->clock, 1);
+        addEntry({}, period, env->clock, 1);
         TMainForm main(env->services, {});
         const auto shows = [&] {
             const CalendarRowList& rows = main.calendarPane->rows();
@@ -272,10 +272,10 @@ private slots:
         std::int32_t ratio = 60;
         auto options = dialog(ratio);
         options->LaunchCheck->click();
-        QCOMPARE(LoadDataDir(settings()), QDir::currentPath().toStdString());
+        QCOMPARE(loadDataDir(settings()), QDir::currentPath().toStdString());
         writeSettings("[Startup]\nDir=/elsewhere\n");
         options->LaunchCheck->click(); // unticked: nothing is written
-        QCOMPARE(LoadDataDir(settings()), std::string("/elsewhere"));
+        QCOMPARE(loadDataDir(settings()), std::string("/elsewhere"));
     }
 
     void onlyOkChangesTheLogonEntry() {
@@ -308,7 +308,7 @@ private slots:
             e.dateFrom = from;
             e.dateTo = to;
             e.repeat = repeat;
-            return AddEntry({}, e, env->clock, 1).id;
+            return addEntry({}, e, env->clock, 1).id;
         };
         const DayNumber today = dayNumberFromCivil({2026, 12, 7});
         const std::int32_t yesterday = add("Yesterday", today - 1);
@@ -333,12 +333,12 @@ private slots:
         whenModal<TOptionsForm>([&](TOptionsForm* o) {
             o->Delete->click();
             QVERIFY(env->messages.shown.empty()); // no question, no message
-            QVERIFY(!LoadEntry({}, yesterday).has_value());
+            QVERIFY(!loadEntry({}, yesterday).has_value());
             o->OK->click();
         });
         main.MainOptionsClick();
         for (std::int32_t id : {period, weekly, undated, now}) {
-            QVERIFY(LoadEntry({}, id).has_value());
+            QVERIFY(loadEntry({}, id).has_value());
         }
         QVERIFY(!shown("Yesterday"));
         QVERIFY(shown("Today"));
@@ -346,13 +346,13 @@ private slots:
 
     void emptyRecycleBinEmptiesItAtOnceAndTellsWhenItCannot() {
         trevik::test::appendContacts(env->dataPath(), {trevik::test::contactOf("Ann", 1, 5, 2, 1)});
-        QVERIFY(DeleteAddress({}, 1).result.ok());
-        QCOMPARE(ReadRecycleBin({}).entries.size(), std::size_t(1));
+        QVERIFY(deleteAddress({}, 1).result.ok());
+        QCOMPARE(readRecycleBin({}).entries.size(), std::size_t(1));
         std::int32_t ratio = 60;
         auto options = dialog(ratio);
         options->EmptyBin->click();
         QVERIFY(env->messages.shown.empty()); // no question, no message
-        QVERIFY(ReadRecycleBin({}).entries.empty());
+        QVERIFY(readRecycleBin({}).entries.empty());
         // A bin that cannot be replaced (here a folder stands in its place) is told.
         std::filesystem::remove(env->dataPath() / trevik::kRecycleBinName);
         std::filesystem::create_directory(env->dataPath() / trevik::kRecycleBinName);
@@ -427,14 +427,14 @@ private slots:
     }
 
     void deletingATypeAsksFirstAndNamesTheEntriesThatUseIt() {
-        AddType({}, "Work");
-        AddType({}, "Home");
+        addType({}, "Work");
+        addType({}, "Home");
         CalendarEntry e;
         e.comment = "Uses work";
         e.dateFrom = dayNumberFromCivil({2026, 12, 7});
         e.type = 1;
-        AddEntry({}, e, env->clock, 1);
-        AddEntry({}, e, env->clock, 1);
+        addEntry({}, e, env->clock, 1);
+        addEntry({}, e, env->clock, 1);
         std::int32_t ratio = 60;
         auto options = dialog(ratio);
         options->DeleteButtonClick();
@@ -462,7 +462,7 @@ private slots:
         selectType(options.get(), 0);
         options->DeleteButton->click();
         QVERIFY(typesOnDisk().empty());
-        QCOMPARE(LoadEntry({}, 1)->type, 1);
+        QCOMPARE(loadEntry({}, 1)->type, 1);
     }
 
     void aTypeFileThatCannotBeReadIsToldWithRetry() {

@@ -96,7 +96,7 @@ private:
     std::unique_ptr<TAddNewForm> editEntry(const CalendarEntry& fields, int timeInterval = 15) {
         EditorSetup setup;
         setup.findCase = 3;
-        setup.entry = LoadEntry({}, AddEntry({}, fields, env->clock, 1).id);
+        setup.entry = loadEntry({}, addEntry({}, fields, env->clock, 1).id);
         return editor(setup, false, timeInterval);
     }
 
@@ -202,7 +202,7 @@ private slots:
         QTest::keyClick(form->DateToEdit, Qt::Key_Backspace);
         form->SaveCalAsNew->click();
         QCOMPARE(env->messages.shown.size(), std::size_t(0));
-        QCOMPARE(LoadEntry({}, 1)->dateFrom, jan31);
+        QCOMPARE(loadEntry({}, 1)->dateFrom, jan31);
 
         // A loaded entry's day, whose year the short pattern may give with two digits only.
         CalendarEntry old;
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(seen.selected, QDate(1945, 3, 12));
         QCOMPARE(seen.title, march + QStringLiteral(" 1945"));
         edited->SaveCal->click();
-        QCOMPARE(LoadEntry({}, 2)->dateFrom, old.dateFrom);
+        QCOMPARE(loadEntry({}, 2)->dateFrom, old.dateFrom);
     }
 
     void theWeekStartsOnTheDayTheSettingsGive_data() { locales(); }
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(seen.rows, 49);
         edited->SaveCal->click();
         QCOMPARE(env->messages.shown.size(), std::size_t(0));
-        QCOMPARE(LoadEntry({}, 1)->timeFrom, fields.timeFrom);
+        QCOMPARE(loadEntry({}, 1)->timeFrom, fields.timeFrom);
     }
 
     void datePickerPagesClearsAndCancels() {

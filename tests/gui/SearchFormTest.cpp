@@ -30,7 +30,7 @@ private:
         Contact c = test::contactRecord(name);
         c.work = work;
         c.misc = misc;
-        AddContact({}, c, env->clock, 1);
+        addContact({}, c, env->clock, 1);
     }
 
     void open() {

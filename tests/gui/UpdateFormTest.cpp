@@ -197,9 +197,9 @@ private slots:
         QCOMPARE(env->messages.shown[0].caption, QStringLiteral("Update result"));
         QCOMPARE(env->messages.shown[0].icon, MessageIcon::Information);
         // The directory is stored when the dialog closes, and the next preparing starts there.
-        QCOMPARE(LoadExchangeDir(env->services.settings), std::string());
+        QCOMPARE(loadExchangeDir(env->services.settings), std::string());
         form.Cancel->click();
-        QCOMPARE(QString::fromStdString(LoadExchangeDir(env->services.settings)),
+        QCOMPARE(QString::fromStdString(loadExchangeDir(env->services.settings)),
                  env->data.path() + "/");
 
         TUpdateForm again(env->services, hooks());
@@ -352,8 +352,8 @@ private slots:
     void theRecycleBinWindowListsAndRestores() {
         appendContacts(env->dataPath(), {contactOf("Ann", 1, 5, 2, 1)});
         appendEntries(env->dataPath(), {entryOf("Dentist", 3, 5, 4, 1)});
-        QVERIFY(DeleteAddress({}, 1).result.ok());
-        QVERIFY(DeleteEntry({}, 1).ok());
+        QVERIFY(deleteAddress({}, 1).result.ok());
+        QVERIFY(deleteEntry({}, 1).ok());
         int restoredCalls = 0;
         TRecycleBinForm form(env->services, [&] { ++restoredCalls; });
         QVERIFY(form.Load());
@@ -371,7 +371,7 @@ private slots:
         form.RestoreButton->click(); // they are back already: nothing twice
         QCOMPARE(contactsIn(env->dataPath()).size(), std::size_t(1));
         QVERIFY(env->messages.shown.back().text.contains(QStringLiteral("2 of the chosen")));
-        QCOMPARE(ReadRecycleBin({}).entries.size(), std::size_t(2)); // the copies stay
+        QCOMPARE(readRecycleBin({}).entries.size(), std::size_t(2)); // the copies stay
 
         TMainForm main(env->services, {});
         bool shown = false;

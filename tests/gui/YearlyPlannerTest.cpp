@@ -43,7 +43,7 @@ private:
         e.dateTo = to;
         e.type = type;
         e.repeat = repeat;
-        return AddEntry({}, e, env->clock, 1).id;
+        return addEntry({}, e, env->clock, 1).id;
     }
 
     void useLocale(const QString& name) {
@@ -100,8 +100,8 @@ private slots:
     }
 
     void theGridShowsTheYearWithItsFixedTexts() {
-        AddType({}, "Holiday");
-        AddType({}, "Business");
+        addType({}, "Holiday");
+        addType({}, "Business");
         add("Winter", dayOf(2025, 12, 30), dayOf(2026, 1, 2), 1);
         add("Trip", dayOf(2026, 1, 2), dayOf(2026, 1, 3), 2);
         add("Untyped", dayOf(2026, 5, 1), dayOf(2026, 5, 1));
@@ -167,8 +167,8 @@ private slots:
     }
 
     void deletingTheItemOfADayDeletesItsLastPeriodAfterAsking() {
-        AddType({}, "Holiday");
-        AddType({}, "Business");
+        addType({}, "Holiday");
+        addType({}, "Business");
         const std::int32_t holiday = add("Holiday", dayOf(2026, 3, 1), dayOf(2026, 3, 10), 1);
         const std::int32_t trip = add("Trip", dayOf(2026, 3, 5), dayOf(2026, 3, 6), 2);
         auto planner = openPlanner();
@@ -184,12 +184,12 @@ private slots:
         QCOMPARE(texts(), QStringList{QStringLiteral("Delete item 'Trip' ?")});
         QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Confirmation"));
         QVERIFY(env->messages.shown.back().buttons == MessageButtons::OkCancel);
-        QVERIFY(LoadEntry({}, trip).has_value());
+        QVERIFY(loadEntry({}, trip).has_value());
         QVERIFY(!planner->deletedAny());
         // OK deletes the second period, the last in file order.
         planner->DeletePlannerItem1->trigger();
-        QVERIFY(!LoadEntry({}, trip).has_value());
-        QVERIFY(LoadEntry({}, holiday).has_value());
+        QVERIFY(!loadEntry({}, trip).has_value());
+        QVERIFY(loadEntry({}, holiday).has_value());
         QCOMPARE(cell(*planner, 3, 5), QStringLiteral("H"));
         QVERIFY(planner->deletedAny());
     }
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(texts().back(), QStringLiteral("Empty item selected fo deletion!"));
         // The period went while the planner showed it.
         rightClick(*planner, 3, 2);
-        DeleteEntry({}, holiday);
+        deleteEntry({}, holiday);
         planner->DeletePlannerItem1->trigger();
         QCOMPARE(texts().back(), QStringLiteral("Record not in database!"));
         QCOMPARE(env->messages.shown.back().caption, QStringLiteral("Critical Error!"));
@@ -218,7 +218,7 @@ private slots:
     }
 
     void aScreenReaderReadsTheMarksOfEachDay() {
-        AddType({}, "Holiday");
+        addType({}, "Holiday");
         add("Holiday", dayOf(2026, 3, 1), dayOf(2026, 3, 2), 1);
         auto planner = openPlanner();
         QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(planner->YearlyView);

@@ -30,7 +30,7 @@ struct InterchangeCli : CliFixture {
         args.insert(args.begin(), {"--data-dir", dir.path().string()});
         std::ostringstream out;
         std::ostringstream err;
-        const int status = cli::RunCli(args, out, err, clock, locale);
+        const int status = cli::runCli(args, out, err, clock, locale);
         return {status, out.str(), err.str()};
     }
     std::string file(const char* name) const { return (files / name).string(); }
@@ -112,8 +112,8 @@ TEST_F(InterchangeCli, ExportThenImportIntoAnEmptyDiaryGivesTheSameRecordsAndThe
         EXPECT_TRUE(sameBits(b.created, a.created));
         EXPECT_TRUE(sameBits(b.updated, a.updated));
     }
-    EXPECT_EQ(ListTypes(other.path()).size(), 1u);
-    EXPECT_EQ(ListTypes(other.path())[0].name, "Work");
+    EXPECT_EQ(listTypes(other.path()).size(), 1u);
+    EXPECT_EQ(listTypes(other.path())[0].name, "Work");
 
     // Importing again adds nothing; exporting from the copy gives the same bytes.
     r = import(other, {"import-ics", file("all.ics")});
@@ -177,18 +177,18 @@ TEST_F(InterchangeCli, MergesByTheRulesOfApplyingAnUpdateAndTheBin) {
     EXPECT_NE(r.out.find("0 added, 1 replaced, 6 skipped (6 not newer, 0 by choice)"),
               std::string::npos)
         << r.out;
-    EXPECT_EQ(LoadEntry(other.path(), 1)->comment, "Dentist moved");
+    EXPECT_EQ(loadEntry(other.path(), 1)->comment, "Dentist moved");
 
     // A record deleted here comes back only as the Deleted data choice says.
     ok({"delete-entry", "1"});
-    ASSERT_EQ(ReadRecycleBin(data.path()).entries.size(), 1u);
+    ASSERT_EQ(readRecycleBin(data.path()).entries.size(), 1u);
     r = run({"import-ics", file("mine.ics"), "--new", "update", "--changed", "update", "--deleted",
              "skip"});
     EXPECT_EQ(r.status, 3) << r.out;
     EXPECT_NE(r.out.find("calendar entries deleted here: 0 added, 0 replaced, 1 skipped"),
               std::string::npos)
         << r.out;
-    EXPECT_FALSE(LoadEntry(data.path(), 1));
+    EXPECT_FALSE(loadEntry(data.path(), 1));
     r = run({"import-ics", file("mine.ics"), "--new", "update", "--changed", "update", "--deleted",
              "update"});
     EXPECT_EQ(r.status, 0) << r.out;
@@ -213,7 +213,7 @@ TEST_F(InterchangeCli, ACategoryWithOuterBlanksFindsItsTypeAgain) {
         EXPECT_LE(r.status, 3) << r.err;
         EXPECT_EQ(r.err, "");
     }
-    ASSERT_EQ(ListTypes(data.path()).size(), 1u);
+    ASSERT_EQ(listTypes(data.path()).size(), 1u);
     const std::vector<CalendarEntry> entries = recordsOf<CalSet, CalendarEntry>(data);
     ASSERT_EQ(entries.size(), 2u);
     for (const CalendarEntry& entry : entries) {

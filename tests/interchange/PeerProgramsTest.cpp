@@ -73,10 +73,10 @@ struct Peer : ::testing::Test {
         std::set<std::string> days;
         ViewContext context;
         for (CalendarEntry& entry : entries) {
-            if (ScheduleOf(entry).dateFrom == kNoDate && IsToDoItem(ScheduleOf(entry))) {
+            if (scheduleOf(entry).dateFrom == kNoDate && isToDoItem(scheduleOf(entry))) {
                 continue;
             }
-            ForEachOccurrence(
+            forEachOccurrence(
                 entry, day(kYear, 1, 1), day(kYear, 12, 31), context,
                 [&](DayNumber d) { days.insert(iso(d) + " " + firstLine(entry.comment)); });
         }

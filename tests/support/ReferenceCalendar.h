@@ -83,7 +83,7 @@ inline void ReferenceBuildDay(CalendarRowList& rows, DayNumber day, bool clearFi
     if (clearFirst) {
         rows.clear();
     }
-    rows.append(DayHeaderRow(day, locale));
+    rows.append(dayHeaderRow(day, locale));
     const int remembered = rows.GridRowCount();
     CalSet set(dir);
     set.Open();

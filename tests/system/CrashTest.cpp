@@ -45,7 +45,7 @@ pid_t startCli(const std::filesystem::path& configHome, const std::vector<std::s
 
 std::map<std::int32_t, std::string> entriesOnDisk(const std::filesystem::path& dir) {
     std::map<std::int32_t, std::string> out;
-    ForEachEntry(dir, [&](const CalendarEntry& entry) {
+    forEachEntry(dir, [&](const CalendarEntry& entry) {
         EXPECT_TRUE(out.emplace(entry.id, entry.comment).second) << "id " << entry.id << " twice";
         EXPECT_EQ(entry.dateFrom, 46364) << "entry " << entry.id << " is torn";
     });
@@ -63,7 +63,7 @@ TEST(CrashSafety, AKillAtAnyInstantLosesTearsOrShiftsNothing) {
         CalendarEntry entry;
         entry.comment = "seed " + std::to_string(i);
         entry.dateFrom = 46364;
-        ASSERT_TRUE(AddEntry(data.path(), entry, clock, 1).ok());
+        ASSERT_TRUE(addEntry(data.path(), entry, clock, 1).ok());
         expected[i] = entry.comment;
     }
     std::mt19937 random(20261208);

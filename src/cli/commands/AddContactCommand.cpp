@@ -53,8 +53,8 @@ public:
                     storedText(*value, field.key, {field.inputWidth, field.memo, replace});
             }
         }
-        const std::int32_t uid = LoadOrMakeInstallationUid(context.settings, context.clock);
-        const RecordResult result = AddContact(context.dataDir, contact, context.clock, uid);
+        const std::int32_t uid = loadOrMakeInstallationUid(context.settings, context.clock);
+        const RecordResult result = addContact(context.dataDir, contact, context.clock, uid);
         if (!result.error.empty()) {
             throw std::runtime_error(result.error);
         }
@@ -65,7 +65,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeAddContactCommand() {
+std::unique_ptr<Command> makeAddContactCommand() {
     return std::make_unique<AddContactCommand>();
 }
 

@@ -109,8 +109,8 @@ public:
         if (build.problem) {
             throw UsageError(build.problem->message);
         }
-        const std::int32_t uid = LoadOrMakeInstallationUid(context.settings, context.clock);
-        const RecordResult result = AddEntry(context.dataDir, build.entry, context.clock, uid);
+        const std::int32_t uid = loadOrMakeInstallationUid(context.settings, context.clock);
+        const RecordResult result = addEntry(context.dataDir, build.entry, context.clock, uid);
         if (!result.error.empty()) {
             throw std::runtime_error(result.error);
         }
@@ -121,7 +121,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeAddEntryCommand() {
+std::unique_ptr<Command> makeAddEntryCommand() {
     return std::make_unique<AddEntryCommand>();
 }
 

@@ -66,17 +66,17 @@ public:
             throw UsageError("give both DATE and TIME, or neither");
         }
         const OutputFormat format = outputFormat(args);
-        ViewContext viewContext = ViewContextFromSettings(context);
+        ViewContext viewContext = viewContextFromSettings(context);
         DateTime at = context.clock.now();
         if (args.positional().size() == 2) {
             at = parseIsoDate(args.positional()[0]) + parseClockTime(args.positional()[1]);
         }
         if (const auto next = args.option(kNextOption)) {
             const std::size_t count = alarmCount(*next);
-            printNext(NextAlarms(context.dataDir, at, count, viewContext), format, context);
+            printNext(nextAlarms(context.dataDir, at, count, viewContext), format, context);
             return 0;
         }
-        const std::vector<std::string> comments = DueAlarms(context.dataDir, at, viewContext);
+        const std::vector<std::string> comments = dueAlarms(context.dataDir, at, viewContext);
         if (format == OutputFormat::Json) {
             JsonList list(context.out);
             for (const std::string& comment : comments) {
@@ -120,7 +120,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Command> MakeAlarmsCommand() {
+std::unique_ptr<Command> makeAlarmsCommand() {
     return std::make_unique<AlarmsCommand>();
 }
 

@@ -106,7 +106,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeApplyCommand() {
+std::unique_ptr<Command> makeApplyCommand() {
     return std::make_unique<ApplyCommand>();
 }
 

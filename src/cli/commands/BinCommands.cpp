@@ -64,7 +64,7 @@ public:
     int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(0, 0);
         const OutputFormat format = outputFormat(args);
-        const RecycleBin bin = ReadRecycleBin(context.dataDir);
+        const RecycleBin bin = readRecycleBin(context.dataDir);
         if (format == OutputFormat::Json) {
             printJson(context.out, bin);
         } else {
@@ -89,13 +89,13 @@ public:
     int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
         const std::int32_t n = parseId(args.positional()[0], "an entry number");
-        const RecycleBin bin = ReadRecycleBin(context.dataDir);
+        const RecycleBin bin = readRecycleBin(context.dataDir);
         if (n < 1 || std::size_t(n) > bin.entries.size()) {
             throw UsageError("the recycle bin holds " + std::to_string(bin.entries.size()) +
                              " entries; there is no entry " + args.positional()[0]);
         }
         const BinEntry& entry = bin.entries[std::size_t(n - 1)];
-        const RestoreResult result = RestoreFromBin(context.dataDir, entry);
+        const RestoreResult result = restoreFromBin(context.dataDir, entry);
         if (!result.record.error.empty()) {
             throw std::runtime_error(result.record.error);
         }
@@ -126,15 +126,15 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeBinCommand() {
+std::unique_ptr<Command> makeBinCommand() {
     return std::make_unique<BinCommand>();
 }
 
-std::unique_ptr<Command> MakeRestoreCommand() {
+std::unique_ptr<Command> makeRestoreCommand() {
     return std::make_unique<RestoreCommand>();
 }
 
-std::unique_ptr<Command> MakeEmptyBinCommand() {
+std::unique_ptr<Command> makeEmptyBinCommand() {
     return std::make_unique<EmptyBinCommand>();
 }
 

@@ -18,7 +18,7 @@ void printTsv(std::ostream& out, const std::vector<Contact>& contacts) {
               &contact.email, &contact.www, &contact.address, &contact.misc}) {
             *text = tsvField(*text);
         }
-        print(out, AddressLine(contact));
+        print(out, addressLine(contact));
     }
 }
 
@@ -66,7 +66,7 @@ public:
             if (stored->size() > 30) {
                 throw UsageError("PREFIX is longer than 30 characters");
             }
-            contacts = ListContacts(context.dataDir, *stored);
+            contacts = listContacts(context.dataDir, *stored);
         }
         if (format == OutputFormat::Json) {
             printJson(context.out, contacts);
@@ -79,7 +79,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeContactsCommand() {
+std::unique_ptr<Command> makeContactsCommand() {
     return std::make_unique<ContactsCommand>();
 }
 

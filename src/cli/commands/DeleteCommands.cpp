@@ -24,7 +24,7 @@ public:
         if (!contactExists(context.dataDir, contactId)) {
             throw UsageError("there is no contact " + id);
         }
-        checkRecordResult(DeleteAddress(context.dataDir, contactId).result, "contact " + id);
+        checkRecordResult(deleteAddress(context.dataDir, contactId).result, "contact " + id);
         return 0;
     }
 };
@@ -38,18 +38,18 @@ public:
     int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(1, 1);
         const std::string& id = args.positional()[0];
-        checkRecordResult(DeleteEntry(context.dataDir, parseId(id, "an entry id")), "entry " + id);
+        checkRecordResult(deleteEntry(context.dataDir, parseId(id, "an entry id")), "entry " + id);
         return 0;
     }
 };
 
 } // namespace
 
-std::unique_ptr<Command> MakeDeleteContactCommand() {
+std::unique_ptr<Command> makeDeleteContactCommand() {
     return std::make_unique<DeleteContactCommand>();
 }
 
-std::unique_ptr<Command> MakeDeleteEntryCommand() {
+std::unique_ptr<Command> makeDeleteEntryCommand() {
     return std::make_unique<DeleteEntryCommand>();
 }
 

@@ -193,13 +193,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<Command> MakeExportVCardCommand() {
+std::unique_ptr<Command> makeExportVCardCommand() {
     return std::make_unique<ExportCommand>("export-vcard", "export-vcard FILE",
                                            "writes every contact to a vCard 3.0 file (.vcf)",
                                            InterchangeFormat::VCard);
 }
 
-std::unique_ptr<Command> MakeImportVCardCommand() {
+std::unique_ptr<Command> makeImportVCardCommand() {
     return std::make_unique<ImportFileCommand>(
         "import-vcard",
         "import-vcard FILE [--new update|prompt|skip] [--changed update|prompt|skip]\n"
@@ -208,13 +208,13 @@ std::unique_ptr<Command> MakeImportVCardCommand() {
         InterchangeFormat::VCard);
 }
 
-std::unique_ptr<Command> MakeExportIcsCommand() {
+std::unique_ptr<Command> makeExportIcsCommand() {
     return std::make_unique<ExportCommand>(
         "export-ics", "export-ics FILE", "writes every calendar entry to an iCalendar file (.ics)",
         InterchangeFormat::ICalendar);
 }
 
-std::unique_ptr<Command> MakeImportIcsCommand() {
+std::unique_ptr<Command> makeImportIcsCommand() {
     return std::make_unique<ImportFileCommand>(
         "import-ics",
         "import-ics FILE [--new update|prompt|skip] [--changed update|prompt|skip]\n"
@@ -223,14 +223,14 @@ std::unique_ptr<Command> MakeImportIcsCommand() {
         InterchangeFormat::ICalendar);
 }
 
-std::unique_ptr<Command> MakeExportVdirCommand() {
+std::unique_ptr<Command> makeExportVdirCommand() {
     return std::make_unique<ExportCommand>(
         "export-vdir", "export-vdir DIR",
         "writes one .vcf file per contact and one .ics file per entry into a vdir folder",
         std::nullopt);
 }
 
-std::unique_ptr<Command> MakeImportVdirCommand() {
+std::unique_ptr<Command> makeImportVdirCommand() {
     return std::make_unique<ImportVdirCommand>();
 }
 

@@ -36,7 +36,7 @@ public:
                 throw UsageError("'" + args.positional()[0] + "' is not a year");
             }
         }
-        const std::vector<PlannerDay> days = BuildPlannerYear(context.dataDir, year);
+        const std::vector<PlannerDay> days = buildPlannerYear(context.dataDir, year);
         JsonList list(context.out);
         for (const PlannerDay& day : days) {
             if (day.marks.empty()) {
@@ -66,7 +66,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakePlannerCommand() {
+std::unique_ptr<Command> makePlannerCommand() {
     return std::make_unique<PlannerCommand>();
 }
 

@@ -37,7 +37,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakePrepareCommand() {
+std::unique_ptr<Command> makePrepareCommand() {
     return std::make_unique<PrepareCommand>();
 }
 

@@ -26,7 +26,7 @@ public:
     int run(const Arguments& args, CliContext& context) override {
         args.expectPositional(0, 0);
         const OutputFormat format = outputFormat(args);
-        const std::vector<EntryType> types = ListTypes(context.dataDir);
+        const std::vector<EntryType> types = listTypes(context.dataDir);
         if (format == OutputFormat::Json) {
             JsonList list(context.out);
             for (const EntryType& type : types) {
@@ -62,7 +62,7 @@ public:
         args.expectPositional(1, 1);
         const TextRules rules{30, false, args.flag(kReplaceUnsupported)};
         const std::string name = storedText(args.positional()[0], "NAME", rules);
-        const RecordResult result = AddType(context.dataDir, name);
+        const RecordResult result = addType(context.dataDir, name);
         if (!result.error.empty()) {
             throw std::runtime_error(result.error);
         }
@@ -73,11 +73,11 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeTypesCommand() {
+std::unique_ptr<Command> makeTypesCommand() {
     return std::make_unique<TypesCommand>();
 }
 
-std::unique_ptr<Command> MakeAddTypeCommand() {
+std::unique_ptr<Command> makeAddTypeCommand() {
     return std::make_unique<AddTypeCommand>();
 }
 

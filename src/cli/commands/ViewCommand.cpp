@@ -26,7 +26,7 @@ void appendField(std::string& line, const std::string& stored) {
     }
 }
 
-// The rows as CalendarLine writes them, each text escaped: built straight into one buffer
+// The rows as calendarLine writes them, each text escaped: built straight into one buffer
 // that goes out in large writes, as a year can hold 150,000 rows.
 void printTsv(std::ostream& out, const CalendarRowList& rows) {
     constexpr std::size_t kChunk = 1 << 16;
@@ -105,7 +105,7 @@ public:
             throw UsageError("unknown view '" + args.positional()[0] + "'");
         }
         const OutputFormat format = outputFormat(args);
-        ViewContext viewContext = ViewContextFromSettings(context);
+        ViewContext viewContext = viewContextFromSettings(context);
         viewContext.viewCode = view->second;
         const DayNumber date =
             args.positional().size() > 1 ? parseIsoDate(args.positional()[1]) : viewContext.today;
@@ -123,7 +123,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<Command> MakeViewCommand() {
+std::unique_ptr<Command> makeViewCommand() {
     return std::make_unique<ViewCommand>();
 }
 

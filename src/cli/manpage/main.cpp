@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    trevik::cli::writeManPage(out, trevik::cli::AllCommands(), argv[2], argv[3]);
+    trevik::cli::writeManPage(out, trevik::cli::allCommands(), argv[2], argv[3]);
     out.close();
     if (!out) {
         std::cerr << "trevik-cli-manpage: cannot write " << argv[1] << "\n";

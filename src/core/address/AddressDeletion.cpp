@@ -7,7 +7,7 @@
 
 namespace trevik {
 
-AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32_t id,
+AddressDeletion deleteAddress(const std::filesystem::path& directory, std::int32_t id,
                               BinCopy copy) {
     AddressDeletion deletion;
     deletion.result.id = id;

@@ -18,7 +18,7 @@ struct AddressDeletion {
 // keeps a copy in the recycle bin (unless told not to) and removes it from the address file. A
 // contact that is gone already is left alone. A copy that cannot be kept does not stop the
 // deletion; `result.error` then says so.
-AddressDeletion DeleteAddress(const std::filesystem::path& directory, std::int32_t id,
+AddressDeletion deleteAddress(const std::filesystem::path& directory, std::int32_t id,
                               BinCopy copy = BinCopy::ToBin);
 
 } // namespace trevik

@@ -25,15 +25,15 @@ std::string_view nameOf(const std::uint8_t* record) {
 
 // Appends the contacts whose names match, in file order; false when there is no address
 // file. Only the name of a contact that does not match is looked at.
-bool listContacts(const std::filesystem::path& directory, std::string_view filter,
-                  std::vector<Contact>& contacts) {
+bool collectMatchingContacts(const std::filesystem::path& directory, std::string_view filter,
+                             std::vector<Contact>& contacts) {
     RecordStream stream(directory, AddrSet::kFileName, AddrSet::kRecordSize);
     if (!stream.Open()) {
         return false;
     }
     contacts.reserve(filter.empty() ? std::size_t(stream.count()) : 0);
     while (const std::uint8_t* record = stream.next()) {
-        if (NameMatchesFilter(nameOf(record), filter)) {
+        if (nameMatchesFilter(nameOf(record), filter)) {
             contacts.push_back(decodeContact(record));
         }
     }
@@ -42,14 +42,14 @@ bool listContacts(const std::filesystem::path& directory, std::string_view filte
 
 } // namespace
 
-bool NameMatchesFilter(std::string_view name, std::string_view filter) {
-    return StartsWithIgnoringCase(name, filter);
+bool nameMatchesFilter(std::string_view name, std::string_view filter) {
+    return startsWithIgnoringCase(name, filter);
 }
 
 AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
                                  const Clock& clock, std::int32_t installationUid) {
     AddressListing listing;
-    if (listContacts(directory, filter, listing.contacts)) {
+    if (collectMatchingContacts(directory, filter, listing.contacts)) {
         listing.matched = !filter.empty() && !listing.contacts.empty();
         return listing;
     }
@@ -70,26 +70,26 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
     return listing;
 }
 
-std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter) {
+std::vector<Contact> listContacts(const std::filesystem::path& directory, std::string_view filter) {
     std::vector<Contact> contacts;
-    listContacts(directory, filter, contacts);
+    collectMatchingContacts(directory, filter, contacts);
     return contacts;
 }
 
-const std::string& AddressColumnText(const Contact& contact, int column) {
+const std::string& addressColumnText(const Contact& contact, int column) {
     const std::size_t field = std::min<std::size_t>(std::size_t(std::max(column, 0)), 8);
     return contact.*kContactTexts[field].member;
 }
 
 int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale) {
-    return locale.compare(AddressColumnText(a, column), AddressColumnText(b, column));
+    return locale.compare(addressColumnText(a, column), addressColumnText(b, column));
 }
 
-void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale) {
+void sortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale) {
     std::vector<std::string_view> texts;
     texts.reserve(contacts.size());
     for (const Contact& contact : contacts) {
-        texts.push_back(AddressColumnText(contact, column));
+        texts.push_back(addressColumnText(contact, column));
     }
     const std::vector<std::size_t> order = locale.sortOrder(texts);
     std::vector<Contact> sorted;
@@ -100,7 +100,7 @@ void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& 
     contacts = std::move(sorted);
 }
 
-int NextAddressIndex(int count, int firstSelected) {
+int nextAddressIndex(int count, int firstSelected) {
     if (count <= 0) {
         return -1;
     }
@@ -108,7 +108,7 @@ int NextAddressIndex(int count, int firstSelected) {
     return current + 1 >= count ? 0 : current + 1;
 }
 
-int PreviousAddressIndex(int count, int firstSelected) {
+int previousAddressIndex(int count, int firstSelected) {
     if (count <= 0) {
         return -1;
     }

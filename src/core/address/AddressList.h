@@ -30,19 +30,19 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
 // The contacts whose names start with `filter` in any letter case, in file order; an empty
 // filter lists all. Unlike the refill, a missing file gets no sample contact. Throws FileError
 // when the file exists but cannot be read.
-std::vector<Contact> ListContacts(const std::filesystem::path& directory, std::string_view filter);
+std::vector<Contact> listContacts(const std::filesystem::path& directory, std::string_view filter);
 
-bool NameMatchesFilter(std::string_view name, std::string_view filter);
+bool nameMatchesFilter(std::string_view name, std::string_view filter);
 
-const std::string& AddressColumnText(const Contact& contact, int column);
+const std::string& addressColumnText(const Contact& contact, int column);
 
 // Orders two listed contacts by a column with the locale's case-sensitive comparison.
 int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale);
-void SortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale);
+void sortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale);
 
 // The full view's Next and Prev targets: the index to select, or -1 for an empty list.
 // `firstSelected` is -1 when nothing is selected.
-int NextAddressIndex(int count, int firstSelected);
-int PreviousAddressIndex(int count, int firstSelected);
+int nextAddressIndex(int count, int firstSelected);
+int previousAddressIndex(int count, int firstSelected);
 
 } // namespace trevik

@@ -25,7 +25,7 @@ void appendAlarms(CalendarEntry& entry, const MinuteRange& range, const ViewCont
     }
     const TimeOfDay alarm = timeOfDayFromFraction(entry.alarm);
     const int minute = alarm.hour * 60 + alarm.minute;
-    ForEachOccurrence(entry, dayOfMinute(range.first), dayOfMinute(range.last), context,
+    forEachOccurrence(entry, dayOfMinute(range.first), dayOfMinute(range.last), context,
                       [&](DayNumber day) {
                           const AlarmMinute at = AlarmMinute(day) * kMinutesPerDay + minute;
                           if (at >= range.first && at <= range.last) {
@@ -42,40 +42,40 @@ void sortByMinute(std::vector<DueAlarm>& due) {
 
 } // namespace
 
-std::vector<std::string> DueAlarms(const std::filesystem::path& directory, DateTime now,
+std::vector<std::string> dueAlarms(const std::filesystem::path& directory, DateTime now,
                                    const ViewContext& context) {
     std::vector<std::string> comments;
     const std::optional<AlarmMinute> minute = alarmMinuteOf(now);
     if (!minute) {
         return comments; // a clock reading that is no date rings nothing
     }
-    for (DueAlarm& alarm : DueAlarmsIn(directory, {*minute, *minute}, context)) {
+    for (DueAlarm& alarm : dueAlarmsIn(directory, {*minute, *minute}, context)) {
         comments.push_back(std::move(alarm.comment));
     }
     return comments;
 }
 
-std::vector<DueAlarm> DueAlarmsIn(const std::filesystem::path& directory, const MinuteRange& range,
+std::vector<DueAlarm> dueAlarmsIn(const std::filesystem::path& directory, const MinuteRange& range,
                                   const ViewContext& context) {
     const ViewContext rules = alarmContext(context);
     std::vector<DueAlarm> due;
-    ForEachEntry(directory, [&](CalendarEntry& entry) { appendAlarms(entry, range, rules, due); });
+    forEachEntry(directory, [&](CalendarEntry& entry) { appendAlarms(entry, range, rules, due); });
     sortByMinute(due);
     return due;
 }
 
-std::vector<DueAlarm> CheckAlarmsAt(AlarmSchedule& schedule, const std::filesystem::path& directory,
+std::vector<DueAlarm> checkAlarmsAt(AlarmSchedule& schedule, const std::filesystem::path& directory,
                                     DateTime now, const ViewContext& context) {
     const std::optional<MinuteRange> range = schedule.due(now);
     if (!range) {
         return {};
     }
-    std::vector<DueAlarm> due = DueAlarmsIn(directory, *range, context);
+    std::vector<DueAlarm> due = dueAlarmsIn(directory, *range, context);
     schedule.checked(*range);
     return due;
 }
 
-std::vector<DueAlarm> NextAlarms(const std::filesystem::path& directory, DateTime from,
+std::vector<DueAlarm> nextAlarms(const std::filesystem::path& directory, DateTime from,
                                  std::size_t count, const ViewContext& context) {
     std::vector<DueAlarm> due;
     const std::optional<AlarmMinute> start = alarmMinuteOf(from);
@@ -83,7 +83,7 @@ std::vector<DueAlarm> NextAlarms(const std::filesystem::path& directory, DateTim
         return due;
     }
     std::vector<CalendarEntry> withAlarms;
-    ForEachEntry(directory, [&](const CalendarEntry& entry) {
+    forEachEntry(directory, [&](const CalendarEntry& entry) {
         if (isTimeOfDay(entry.alarm)) {
             withAlarms.push_back(entry);
         }
@@ -110,7 +110,7 @@ std::vector<DueAlarm> NextAlarms(const std::filesystem::path& directory, DateTim
     return due;
 }
 
-std::string AlarmNoticeLine(const DueAlarm& alarm, AlarmMinute checkedAt, const Locale& locale) {
+std::string alarmNoticeLine(const DueAlarm& alarm, AlarmMinute checkedAt, const Locale& locale) {
     if (alarm.minute >= checkedAt) {
         return alarm.comment;
     }

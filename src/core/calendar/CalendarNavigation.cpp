@@ -6,7 +6,7 @@
 
 namespace trevik {
 
-DayNumber AddMonths(DayNumber day, int months) {
+DayNumber addMonths(DayNumber day, int months) {
     if (!isCivilDay(day)) {
         return day;
     }
@@ -22,11 +22,11 @@ DayNumber AddMonths(DayNumber day, int months) {
         {int(year), month, std::min(date.day, daysInMonth(int(year), month))});
 }
 
-bool ViewMovesByDate(std::int32_t viewCode) {
+bool viewMovesByDate(std::int32_t viewCode) {
     return viewCode >= kDayView && viewCode <= kYearView;
 }
 
-DayNumber StepCalendarDate(DayNumber date, std::int32_t viewCode, int direction) {
+DayNumber stepCalendarDate(DayNumber date, std::int32_t viewCode, int direction) {
     if (!isCivilDay(date)) {
         return date;
     }
@@ -39,10 +39,10 @@ DayNumber StepCalendarDate(DayNumber date, std::int32_t viewCode, int direction)
         moved += std::int64_t(7) * direction;
         break;
     case kMonthView:
-        moved = AddMonths(date, direction);
+        moved = addMonths(date, direction);
         break;
     case kYearView:
-        moved = AddMonths(date, 12 * direction);
+        moved = addMonths(date, 12 * direction);
         break;
     default:
         break;

@@ -37,7 +37,7 @@ std::string TimeText(double time) {
     return std::to_string(t.hour) + ":" + twoDigits(t.minute);
 }
 
-std::string FormatDate(DayNumber day, const std::string& pattern, const Locale& locale) {
+std::string formatDate(DayNumber day, const std::string& pattern, const Locale& locale) {
     if (!isCivilDay(day)) {
         return {};
     }
@@ -75,7 +75,7 @@ std::string FormatDate(DayNumber day, const std::string& pattern, const Locale& 
 }
 
 std::string ShortDateText(DayNumber day, const Locale& locale) {
-    std::string text = FormatDate(day, locale.shortDateFormat(), locale);
+    std::string text = formatDate(day, locale.shortDateFormat(), locale);
     if (text.size() > 19) {
         text.resize(19);
     }
@@ -89,7 +89,7 @@ TypeNames::TypeNames(const std::vector<EntryType>& types) {
 }
 
 TypeNames TypeNames::load(const std::filesystem::path& directory) {
-    return TypeNames(ListTypes(directory));
+    return TypeNames(listTypes(directory));
 }
 
 const std::string& TypeNames::TypeNameText(std::int32_t code) const {

@@ -22,7 +22,7 @@ std::string TimeText(double time);
 std::string ShortDateText(DayNumber day, const Locale& locale);
 // Formats a day with a pattern of d, dd, M, MM, MMM, MMMM, yy and yyyy; other characters
 // stand for themselves and text in single quotes is copied as it is.
-std::string FormatDate(DayNumber day, const std::string& pattern, const Locale& locale);
+std::string formatDate(DayNumber day, const std::string& pattern, const Locale& locale);
 
 // The entry type names of TYPE.TVD, read once and looked up by code.
 class TypeNames {

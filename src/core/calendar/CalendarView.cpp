@@ -45,7 +45,7 @@ DayRange rangeOfDays(DayNumber date, const ViewContext& context) {
     const CivilDate civil = civilFromDayNumber(date);
     switch (context.viewCode) {
     case kWeekView: {
-        const DayNumber start = WeekStart(date, context.weekStartsMonday);
+        const DayNumber start = weekStart(date, context.weekStartsMonday);
         return {start, start + 6};
     }
     case kMonthView:
@@ -102,7 +102,7 @@ void buildToDo(CalendarRowList& rows, const std::filesystem::path& directory,
         if (OccursOn(schedule, context.today, context) && schedule.type == kToDoType) {
             CalendarEntry entry = decodeCalendarEntry(record);
             entry.type = schedule.type;
-            built.append(EntryRow(entry, types));
+            built.append(entryRow(entry, types));
         }
     }
     rows = std::move(built);
@@ -127,14 +127,14 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
     const auto forEachDay = [&](auto visit) {
         // The anniversaries show the yearly entries alone.
         if (view != kAnniversaryView || schedule.repeat == kRepeatYearly) {
-            ForEachOccurrence(schedule, range.first, range.last, context, visit);
+            forEachOccurrence(schedule, range.first, range.last, context, visit);
         }
     };
     // A to-do item's type changes before its first occurrence: the row is made then.
     const auto makeRow = [&](const std::uint8_t* record) {
         CalendarEntry entry = decodeCalendarEntry(record);
         entry.type = schedule.type;
-        CalendarRow made = EntryRow(entry, types);
+        CalendarRow made = entryRow(entry, types);
         const std::uint32_t rank = rankInDay(made);
         const std::uint32_t row = rows.keep(std::move(made));
         if (rankOf.size() <= row) {
@@ -194,7 +194,7 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
     for (DayNumber day = range.first; day <= range.last; ++day) {
         const std::size_t d = std::size_t(day - range.first);
         if (headerAt[d] != kNoHeader) {
-            slots[headerAt[d]] = rows.keep(DayHeaderRow(day, locale));
+            slots[headerAt[d]] = rows.keep(dayHeaderRow(day, locale));
             next[d] = headerAt[d] + 1;
         }
     }
@@ -232,7 +232,7 @@ CalendarRowList buildDays(const std::filesystem::path& directory, const DayRange
 
 } // namespace
 
-DayNumber WeekStart(DayNumber day, bool weekStartsMonday) {
+DayNumber weekStart(DayNumber day, bool weekStartsMonday) {
     if (!isCivilDay(day)) {
         return day;
     }
@@ -243,7 +243,7 @@ DayNumber WeekStart(DayNumber day, bool weekStartsMonday) {
     return day - (weekday == 0 ? 6 : weekday - 1);
 }
 
-CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types) {
+CalendarRow entryRow(const CalendarEntry& entry, const TypeNames& types) {
     CalendarRow row;
     row.recordId = std::uint32_t(entry.id);
     row.typeName = types.TypeNameText(entry.type);
@@ -256,7 +256,7 @@ CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types) {
     return row;
 }
 
-CalendarRow DayHeaderRow(DayNumber day, const Locale& locale) {
+CalendarRow dayHeaderRow(DayNumber day, const Locale& locale) {
     CalendarRow header;
     header.isDayHeader = true;
     header.dayText = DayHeaderText(day, locale);
@@ -287,7 +287,7 @@ int FindInCalendar(const CalendarRowList& rows, std::string_view text) {
     }
     for (int r = 1; r < rows.GridRowCount(); ++r) {
         const CalendarRow& row = *rows.at(r);
-        if (!row.isDayHeader && StartsWithIgnoringCase(row.comment, text)) {
+        if (!row.isDayHeader && startsWithIgnoringCase(row.comment, text)) {
             return r;
         }
     }

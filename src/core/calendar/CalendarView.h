@@ -32,7 +32,7 @@ CalendarBuild BuildCalendarView(CalendarRowList& rows, const std::filesystem::pa
 // Calls `visit(entry)` for every entry of the calendar file in file order. The entry is the
 // file's current record: changing it changes nothing on disk. Throws FileError when the file
 // exists but cannot be read.
-template <typename Visit> void ForEachEntry(const std::filesystem::path& directory, Visit visit) {
+template <typename Visit> void forEachEntry(const std::filesystem::path& directory, Visit visit) {
     // Through a small buffer: a scan that keeps nothing needs no copy of the whole file.
     RecordStream stream(directory, CalSet::kFileName, CalSet::kRecordSize);
     stream.Open();
@@ -43,14 +43,14 @@ template <typename Visit> void ForEachEntry(const std::filesystem::path& directo
 }
 
 // The entry row of one calendar entry.
-CalendarRow EntryRow(const CalendarEntry& entry, const TypeNames& types);
-CalendarRow DayHeaderRow(DayNumber day, const Locale& locale);
+CalendarRow entryRow(const CalendarEntry& entry, const TypeNames& types);
+CalendarRow dayHeaderRow(DayNumber day, const Locale& locale);
 
 // The first entry row (grid row number) whose comment starts with `text` in any letter case,
 // or 0 when the text is empty or no row matches.
 int FindInCalendar(const CalendarRowList& rows, std::string_view text);
 
 // The first day of the week that holds `day`; a day that is no civil day stays as it is.
-DayNumber WeekStart(DayNumber day, bool weekStartsMonday);
+DayNumber weekStart(DayNumber day, bool weekStartsMonday);
 
 } // namespace trevik

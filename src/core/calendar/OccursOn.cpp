@@ -14,12 +14,12 @@ double timeOrNone(double time) {
 
 } // namespace
 
-Schedule ScheduleOf(const CalendarEntry& entry) {
+Schedule scheduleOf(const CalendarEntry& entry) {
     return {dayOrNone(entry.dateFrom), dayOrNone(entry.dateTo), timeOrNone(entry.timeFrom),
             timeOrNone(entry.timeTo), entry.repeat};
 }
 
-bool RepeatMatches(const Schedule& schedule, DayNumber day) {
+bool repeatMatches(const Schedule& schedule, DayNumber day) {
     switch (schedule.repeat) {
     case kRepeatDaily:
         return true;
@@ -41,19 +41,19 @@ bool RepeatMatches(const Schedule& schedule, DayNumber day) {
     }
 }
 
-bool IsToDoItem(const Schedule& schedule) {
+bool isToDoItem(const Schedule& schedule) {
     return schedule.dateFrom == kNoDate && schedule.dateTo == kNoDate &&
            schedule.timeFrom == kNoTime && schedule.timeTo == kNoTime;
 }
 
-bool ToDoHiddenOn(DayNumber day, const ViewContext& context) {
+bool toDoHiddenOn(DayNumber day, const ViewContext& context) {
     const bool spanningView = context.viewCode == kWeekView || context.viewCode == kMonthView ||
                               context.viewCode == kYearView;
     return spanningView && day != context.today;
 }
 
-void ClearStoredToDoType(CalendarEntry& entry, const Schedule& schedule) {
-    if (entry.type == kToDoType && !IsToDoItem(schedule)) {
+void clearStoredToDoType(CalendarEntry& entry, const Schedule& schedule) {
+    if (entry.type == kToDoType && !isToDoItem(schedule)) {
         entry.type = -1;
     }
 }
@@ -62,8 +62,8 @@ bool OccursOn(CalendarEntry& entry, DayNumber day, const ViewContext& context) {
     if (!isCivilDay(day)) {
         return false;
     }
-    const Schedule s = ScheduleOf(entry);
-    ClearStoredToDoType(entry, s);
+    const Schedule s = scheduleOf(entry);
+    clearStoredToDoType(entry, s);
     if (s.dateFrom != kNoDate && s.dateTo != kNoDate) {
         switch (context.datePeriodMode) {
         case 0:
@@ -80,14 +80,14 @@ bool OccursOn(CalendarEntry& entry, DayNumber day, const ViewContext& context) {
     if (s.dateFrom == kNoDate && s.timeTo != kNoTime) {
         return true;
     }
-    if (IsToDoItem(s)) {
-        if (ToDoHiddenOn(day, context)) {
+    if (isToDoItem(s)) {
+        if (toDoHiddenOn(day, context)) {
             return false;
         }
         entry.type = kToDoType;
         return true;
     }
-    return RepeatMatches(s, day);
+    return repeatMatches(s, day);
 }
 
 } // namespace trevik

@@ -29,7 +29,7 @@ bool OccursOn(CalendarEntry& entry, DayNumber day, const ViewContext& context);
 // would be true, without trying each day in turn; any int32 range is fine. `entry.type` is updated
 // as OccursOn would.
 template <typename Visit>
-void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
+void forEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
                        const ViewContext& context, Visit visit);
 
 } // namespace trevik

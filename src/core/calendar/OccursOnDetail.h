@@ -1,6 +1,6 @@
 #pragma once
 
-// The enumeration behind ForEachOccurrence; included by OccursOn.h only.
+// The enumeration behind forEachOccurrence; included by OccursOn.h only.
 
 #include <algorithm>
 
@@ -16,16 +16,16 @@ struct Schedule {
     std::int16_t repeat = kRepeatUnset;
 };
 
-Schedule ScheduleOf(const CalendarEntry& entry);
-bool RepeatMatches(const Schedule& schedule, DayNumber day);
-bool IsToDoItem(const Schedule& schedule);
-bool ToDoHiddenOn(DayNumber day, const ViewContext& context);
+Schedule scheduleOf(const CalendarEntry& entry);
+bool repeatMatches(const Schedule& schedule, DayNumber day);
+bool isToDoItem(const Schedule& schedule);
+bool toDoHiddenOn(DayNumber day, const ViewContext& context);
 // The to-do type is only ever given in memory; read from a file on any other entry it is
 // damage and names no type.
-void ClearStoredToDoType(CalendarEntry& entry, const Schedule& schedule);
+void clearStoredToDoType(CalendarEntry& entry, const Schedule& schedule);
 
 template <typename Visit>
-void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
+void forEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
                        const ViewContext& context, Visit visit) {
     // Nothing occurs outside the civil days, and clamping here keeps every loop below from
     // reaching the int32 ends.
@@ -34,8 +34,8 @@ void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
     if (first > last) {
         return;
     }
-    const Schedule s = ScheduleOf(entry);
-    ClearStoredToDoType(entry, s);
+    const Schedule s = scheduleOf(entry);
+    clearStoredToDoType(entry, s);
     const auto everyDay = [&] {
         for (DayNumber day = first; day <= last; ++day) {
             visit(day);
@@ -63,9 +63,9 @@ void ForEachOccurrence(CalendarEntry& entry, DayNumber first, DayNumber last,
     if (s.dateFrom == kNoDate) {
         if (s.timeTo != kNoTime) {
             everyDay();
-        } else if (IsToDoItem(s)) {
+        } else if (isToDoItem(s)) {
             for (DayNumber day = first; day <= last; ++day) {
-                if (!ToDoHiddenOn(day, context)) {
+                if (!toDoHiddenOn(day, context)) {
                     entry.type = kToDoType;
                     visit(day);
                 }

@@ -17,7 +17,7 @@ std::string slotText(int hour, int minute) {
 
 } // namespace
 
-std::vector<std::string> TimeSlots(int intervalMinutes) {
+std::vector<std::string> timeSlots(int intervalMinutes) {
     if (intervalMinutes != 15 && intervalMinutes != 30 && intervalMinutes != 60) {
         intervalMinutes = 15;
     }
@@ -29,8 +29,8 @@ std::vector<std::string> TimeSlots(int intervalMinutes) {
     return slots;
 }
 
-TimePickerList TimePickerRows(int intervalMinutes, std::optional<double> shown) {
-    TimePickerList list{TimeSlots(intervalMinutes), 0};
+TimePickerList timePickerRows(int intervalMinutes, std::optional<double> shown) {
+    TimePickerList list{timeSlots(intervalMinutes), 0};
     std::string wanted = slotText(9, 0);
     if (shown) {
         const TimeOfDay time = timeOfDayFromFraction(*shown);

@@ -4,9 +4,9 @@
 
 namespace trevik {
 
-int CountEntriesOfType(const std::filesystem::path& directory, std::int32_t code) {
+int countEntriesOfType(const std::filesystem::path& directory, std::int32_t code) {
     int count = 0;
-    ForEachEntry(directory, [&](const CalendarEntry& entry) {
+    forEachEntry(directory, [&](const CalendarEntry& entry) {
         if (entry.type == code) {
             ++count;
         }

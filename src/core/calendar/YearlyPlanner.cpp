@@ -15,11 +15,7 @@ bool isPeriod(const CalendarEntry& entry) {
 
 } // namespace
 
-bool Covers(const CalendarEntry& entry, DayNumber day) {
-    return isPeriod(entry) && entry.dateFrom <= day && day <= entry.dateTo;
-}
-
-std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year,
+std::vector<PlannerDay> buildPlannerYear(const std::filesystem::path& directory, int year,
                                          std::vector<PlannerPeriod>* periods) {
     if (year < kFirstCivilYear || year > kLastCivilYear) {
         return {};
@@ -34,7 +30,7 @@ std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory,
     }
     const TypeNames types = TypeNames::load(directory);
     bool anyEntry = false;
-    ForEachEntry(directory, [&](const CalendarEntry& entry) {
+    forEachEntry(directory, [&](const CalendarEntry& entry) {
         anyEntry = true;
         if (!isPeriod(entry)) {
             return;
@@ -60,7 +56,7 @@ std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory,
     return days;
 }
 
-std::string PlannerDayTip(const std::vector<PlannerPeriod>& periods, DayNumber day,
+std::string plannerDayTip(const std::vector<PlannerPeriod>& periods, DayNumber day,
                           const Locale& locale) {
     std::string tip;
     for (const PlannerPeriod& period : periods) {

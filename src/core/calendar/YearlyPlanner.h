@@ -32,20 +32,17 @@ struct PlannerPeriod {
     friend bool operator==(const PlannerPeriod&, const PlannerPeriod&) = default;
 };
 
-// Whether an entry is a period (a start and an end date, both civil days) that covers the day.
-bool Covers(const CalendarEntry& entry, DayNumber day);
-
 // Every day of `year` with its marks, reading the calendar and type files once. An empty
 // calendar file, and a year outside 1900..9999, give no days at all. `periods`, when given,
 // receives every period that covers a day of the year, in file order. Throws FileError when a
 // file exists but cannot be read.
-std::vector<PlannerDay> BuildPlannerYear(const std::filesystem::path& directory, int year,
+std::vector<PlannerDay> buildPlannerYear(const std::filesystem::path& directory, int year,
                                          std::vector<PlannerPeriod>* periods = nullptr);
 
 // The tip of a planner day: one line per period of `periods` that covers `day`, its comment and
 // its dates in the locale's short pattern ("Holiday: 30/12/2025 - 02/01/2026"); empty when none
 // does.
-std::string PlannerDayTip(const std::vector<PlannerPeriod>& periods, DayNumber day,
+std::string plannerDayTip(const std::vector<PlannerPeriod>& periods, DayNumber day,
                           const Locale& locale);
 
 } // namespace trevik

@@ -66,7 +66,7 @@ ClipboardCut cutContacts(const std::filesystem::path& directory,
     auto positions = positionsOf(set, ids);
     std::vector<std::int32_t> doomed;
     for (const Contact& contact : selected) {
-        cut.text += AddressLine(contact);
+        cut.text += addressLine(contact);
         if (const std::int32_t position = takeFirst(positions, contact.id); position != 0) {
             doomed.push_back(position);
         }
@@ -110,7 +110,7 @@ ClipboardCut cutCalendarRows(const std::filesystem::path& directory, const Calen
         if (left == 0) {
             break; // the calendar file holds nothing more to cut
         }
-        cut.text += CalendarLine(*row, "\n");
+        cut.text += calendarLine(*row, "\n");
         cut.putOnClipboard = true;
         if (const std::int32_t position = takeFirst(positions, std::int32_t(row->recordId));
             position != 0) {

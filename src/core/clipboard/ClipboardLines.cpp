@@ -2,7 +2,7 @@
 
 namespace trevik {
 
-std::string AddressLine(const Contact& c) {
+std::string addressLine(const Contact& c) {
     std::string line;
     for (const ContactTextField& field : kContactTexts) {
         line += c.*field.member;
@@ -11,7 +11,7 @@ std::string AddressLine(const Contact& c) {
     return line;
 }
 
-std::string CalendarLine(const CalendarRow& row, const char* ending) {
+std::string calendarLine(const CalendarRow& row, const char* ending) {
     if (row.isDayHeader) {
         return "\t\t" + row.dayText + "\t" + ending;
     }
@@ -22,7 +22,7 @@ std::string CalendarLine(const CalendarRow& row, const char* ending) {
 std::string contactsCopyText(const std::vector<Contact>& selected) {
     std::string text;
     for (const Contact& contact : selected) {
-        text += AddressLine(contact);
+        text += addressLine(contact);
     }
     return text;
 }
@@ -31,7 +31,7 @@ std::string calendarCopyText(const CalendarRowList& rows, int top, int bottom) {
     std::string text;
     for (int gridRow = top; gridRow <= bottom; ++gridRow) {
         if (const CalendarRow* row = rows.at(gridRow)) {
-            text += CalendarLine(*row);
+            text += calendarLine(*row);
         }
     }
     return text;

@@ -10,11 +10,11 @@ namespace trevik {
 
 // A contact as one clipboard line: the nine texts in the address list's column order,
 // separated by tabs and ended by a line feed. Every text travels whole, however long.
-std::string AddressLine(const Contact& contact);
+std::string addressLine(const Contact& contact);
 
 // A calendar grid row as one clipboard line: "time TAB type TAB comment TAB F TAB A" for an
 // entry, "TAB TAB day TAB" for a day header; `ending` closes the line.
-std::string CalendarLine(const CalendarRow& row, const char* ending = "\r\n");
+std::string calendarLine(const CalendarRow& row, const char* ending = "\r\n");
 
 // What Copy puts on the clipboard for the selected contacts: their address lines, in list order.
 std::string contactsCopyText(const std::vector<Contact>& selected);

@@ -38,7 +38,7 @@ std::string EnglishLocale::shortDateFormat() const {
     return "dd/MM/yyyy";
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
         return false;
     }

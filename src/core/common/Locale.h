@@ -28,7 +28,7 @@ public:
 // Whether `text` begins with `prefix` in any letter case. Case follows the code page's own rule
 // (cp1252ToLower) in every language: the Turkish rule would turn "I" into a dotless i, which
 // the code page cannot hold, so "i" would never find "Ida".
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
 // English names, dd/MM/yyyy dates, and a comparison that orders letters alphabetically
 // with a lower-case letter before its capital, the way the desktop's collation does.

@@ -32,7 +32,7 @@ EditorSetup::Outcome loadSelectedEntry(const std::filesystem::path& directory,
     case CalendarSelection::Entry:
         break;
     }
-    setup.entry = LoadEntry(directory, request.selectedRow.entryId);
+    setup.entry = loadEntry(directory, request.selectedRow.entryId);
     return setup.entry ? EditorSetup::Open : EditorSetup::Nothing;
 }
 
@@ -54,7 +54,7 @@ EditorSetup PrepareEditor(const std::filesystem::path& directory, const EditorRe
         }
         if (!addressMatch) {
             if (setup.entry->addressLink != -1) {
-                setup.contact = LoadContact(directory, setup.entry->addressLink);
+                setup.contact = loadContact(directory, setup.entry->addressLink);
                 setup.linkChecked = setup.contact.has_value();
             }
             return setup;
@@ -66,7 +66,7 @@ EditorSetup PrepareEditor(const std::filesystem::path& directory, const EditorRe
         setup.outcome = EditorSetup::NoContactSelected;
         return setup;
     }
-    setup.contact = LoadContact(directory, *request.selectedContactId);
+    setup.contact = loadContact(directory, *request.selectedContactId);
     if (!setup.contact) {
         setup.outcome = EditorSetup::Nothing;
         return setup;

@@ -20,7 +20,7 @@ std::string_view trimmed(std::string_view s) {
 
 } // namespace
 
-std::optional<double> ParseTimeText(std::string_view text) {
+std::optional<double> parseTimeText(std::string_view text) {
     text = trimmed(text);
     int parts[3] = {0, 0, 0};
     int count = 0;
@@ -51,7 +51,7 @@ std::optional<double> ParseTimeText(std::string_view text) {
     return timeFraction({parts[0], parts[1], parts[2], 0});
 }
 
-DayNumber DefaultDateFrom(bool hasTime, std::optional<double> alarm, const Clock& clock) {
+DayNumber defaultDateFrom(bool hasTime, std::optional<double> alarm, const Clock& clock) {
     const DateTime now = clock.now();
     const DayNumber day = dayNumberOf(now);
     DayNumber result = kNoDate;

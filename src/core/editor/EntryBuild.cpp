@@ -30,7 +30,7 @@ EntryBuild BuildEntry(const EntryInput& input, const Clock& clock) {
             time.time = kNoTime;
             continue;
         }
-        const std::optional<double> parsed = ParseTimeText(time.text);
+        const std::optional<double> parsed = parseTimeText(time.text);
         if (!parsed) {
             return fail(time.field, "'" + time.text + "' is not a valid time");
         }
@@ -46,14 +46,14 @@ EntryBuild BuildEntry(const EntryInput& input, const Clock& clock) {
     entry.repeat = input.repeat;
     entry.addressLink = input.addressLink;
     if (entry.dateFrom == kNoDate) {
-        entry.dateFrom = DefaultDateFrom(
+        entry.dateFrom = defaultDateFrom(
             entry.timeFrom != kNoTime,
             entry.alarm != kNoTime ? std::optional<double>(entry.alarm) : std::nullopt, clock);
     }
     return build;
 }
 
-std::optional<std::string> ContactProblem(const Contact& contact) {
+std::optional<std::string> contactProblem(const Contact& contact) {
     if (contact.name.empty()) {
         return "Enter all data";
     }

@@ -44,6 +44,6 @@ struct EntryBuild {
 EntryBuild BuildEntry(const EntryInput& input, const Clock& clock);
 
 // A contact needs a name; every text must fit its field.
-std::optional<std::string> ContactProblem(const Contact& contact);
+std::optional<std::string> contactProblem(const Contact& contact);
 
 } // namespace trevik

@@ -33,7 +33,7 @@ bool same(const EntryPresence& a, const EntryPresence& b) {
 
 } // namespace
 
-std::string EntryKindText(const EntryPresence& presence) {
+std::string entryKindText(const EntryPresence& presence) {
     for (const KindRow& row : kKinds) {
         if (same(row.presence, presence)) {
             return row.text;
@@ -42,8 +42,8 @@ std::string EntryKindText(const EntryPresence& presence) {
     return {};
 }
 
-bool IsPlannerKind(const EntryPresence& presence) {
-    return EntryKindText(presence) == "Planner";
+bool isPlannerKind(const EntryPresence& presence) {
+    return entryKindText(presence) == "Planner";
 }
 
 } // namespace trevik

@@ -15,9 +15,9 @@ struct EntryPresence {
 
 // The entry's kind as the editor names it ("Date Entry", "Planner", "To Do List", ...); empty
 // for a combination that has no name.
-std::string EntryKindText(const EntryPresence& presence);
+std::string entryKindText(const EntryPresence& presence);
 
 // A date and an end date and nothing else: a period, whose times and alarm cannot be set.
-bool IsPlannerKind(const EntryPresence& presence);
+bool isPlannerKind(const EntryPresence& presence);
 
 } // namespace trevik

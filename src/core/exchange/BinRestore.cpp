@@ -41,7 +41,7 @@ RestoreResult restore(const std::filesystem::path& directory, const Record& reco
 
 } // namespace
 
-RestoreResult RestoreFromBin(const std::filesystem::path& directory, const BinEntry& entry) {
+RestoreResult restoreFromBin(const std::filesystem::path& directory, const BinEntry& entry) {
     return entry.isContact() ? restore<AddrSet>(directory, entry.contact)
                              : restore<CalSet>(directory, entry.entry);
 }

@@ -17,6 +17,6 @@ struct RestoreResult {
 // Puts a bin entry back at once, as an update's bin pass would add it: a new local id, every
 // other field as the bin holds it (an entry without its contact link). The copy stays in the
 // bin. A record whose identity is here already is not added a second time.
-RestoreResult RestoreFromBin(const std::filesystem::path& directory, const BinEntry& entry);
+RestoreResult restoreFromBin(const std::filesystem::path& directory, const BinEntry& entry);
 
 } // namespace trevik

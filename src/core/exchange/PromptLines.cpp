@@ -17,7 +17,7 @@ std::string clockText(double time) {
 }
 
 std::string dateText(DayNumber day, const Locale& locale) {
-    return isCivilDay(day) ? FormatDate(day, "dd/MMM/yyyy", locale) : kNoneEntered;
+    return isCivilDay(day) ? formatDate(day, "dd/MMM/yyyy", locale) : kNoneEntered;
 }
 
 } // namespace

@@ -145,7 +145,7 @@ RecycleBin parseRecycleBin(std::string_view bytes) {
     return bin;
 }
 
-RecycleBin ReadRecycleBin(const std::filesystem::path& directory) {
+RecycleBin readRecycleBin(const std::filesystem::path& directory) {
     const std::filesystem::path path = std::filesystem::absolute(directory / kRecycleBinName);
     const LockedFile file = openLocked(path, LockAccess::Read);
     if (file.result == LockedOpen::Missing) {

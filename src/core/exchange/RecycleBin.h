@@ -47,7 +47,7 @@ struct RecycleBin {
 RecycleBin parseRecycleBin(std::string_view bytes);
 // The bin of `directory`; a missing file is an empty bin. Throws FileError when the file exists
 // but cannot be read.
-RecycleBin ReadRecycleBin(const std::filesystem::path& directory);
+RecycleBin readRecycleBin(const std::filesystem::path& directory);
 
 // Appends copies of records about to be deleted, in order, and says why it could not (empty
 // on success). The copies are on disk when it returns. A bin left damaged (by a crash, or

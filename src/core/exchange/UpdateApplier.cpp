@@ -245,7 +245,7 @@ UpdateReport UpdateApplier::apply(ByteSource& exchange, const UpdateOptions& opt
         }
         // The bin: a deleted record not found here follows the Deleted data choice, one found
         // here the Changed data choice.
-        const RecycleBin bin = ReadRecycleBin(dataDir_);
+        const RecycleBin bin = readRecycleBin(dataDir_);
         if (bin.entries.empty()) {
             return report;
         }
@@ -291,7 +291,7 @@ UpdateReport UpdateApplier::merge(const std::vector<Contact>& contacts,
     try {
         OriginIndex binnedContacts;
         OriginIndex binnedEntries;
-        for (const BinEntry& entry : ReadRecycleBin(dataDir_).entries) {
+        for (const BinEntry& entry : readRecycleBin(dataDir_).entries) {
             if (entry.isContact()) {
                 binnedContacts.add(entry.contact.created, entry.contact.originUid, 1);
             } else {

@@ -40,7 +40,7 @@ std::string SaveDialogState(const SettingsFile& file, const UpdateDialogState& s
     });
 }
 
-std::string LoadExchangeDir(const SettingsFile& file) {
+std::string loadExchangeDir(const SettingsFile& file) {
     return file.readString(kUpdate, "ExchangeDir", "");
 }
 

@@ -40,7 +40,7 @@ UpdateDialogState LoadDialogState(const SettingsFile& file);
 // Returns why it could not be stored, empty on success.
 std::string SaveDialogState(const SettingsFile& file, const UpdateDialogState& state);
 // The stored exchange directory alone, as preparing reads it afresh.
-std::string LoadExchangeDir(const SettingsFile& file);
+std::string loadExchangeDir(const SettingsFile& file);
 
 // "update", "prompt" and "skip", as the command line names the choices.
 const char* choiceName(UpdateChoice choice);

@@ -17,7 +17,7 @@ std::string calendarCopyICalendar(const std::filesystem::path& dataDir, const Ca
             continue;
         }
         // An entry deleted since the grid was filled is simply not copied.
-        if (std::optional<CalendarEntry> entry = LoadEntry(dataDir, std::int32_t(row->recordId))) {
+        if (std::optional<CalendarEntry> entry = loadEntry(dataDir, std::int32_t(row->recordId))) {
             entries.push_back(std::move(*entry));
         }
     }

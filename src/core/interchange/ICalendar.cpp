@@ -111,7 +111,7 @@ Standard standardOf(const RawSchedule& raw) {
     probe.timeFrom = raw.timeFrom;
     probe.timeTo = raw.timeTo;
     probe.repeat = raw.repeat;
-    const Schedule s = ScheduleOf(probe);
+    const Schedule s = scheduleOf(probe);
     Standard st;
     const int from = s.timeFrom == kNoTime ? kNoSecond : secondsOf(s.timeFrom);
     const int to = s.timeTo == kNoTime ? kNoSecond : secondsOf(s.timeTo);

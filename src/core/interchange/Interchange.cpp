@@ -75,7 +75,7 @@ std::string readText(const fs::path& file, std::string& error) {
 
 EntryReferences referencesOf(const fs::path& dataDir, const std::vector<Contact>& contacts) {
     EntryReferences references;
-    for (const EntryType& type : ListTypes(dataDir)) {
+    for (const EntryType& type : listTypes(dataDir)) {
         references.typeNames.emplace(type.code, type.name);
     }
     for (const Contact& contact : contacts) {
@@ -283,7 +283,7 @@ ImportReport InterchangeImporter::importTexts(const std::vector<ImportSource>& s
     // The entries' types and links are this installation's: categories are found by name
     // (and added as types when missing), linked contacts by their UID.
     try {
-        std::vector<EntryType> types = ListTypes(dataDir_);
+        std::vector<EntryType> types = listTypes(dataDir_);
         OriginIndex contactIndex;
         std::unordered_map<std::int32_t, std::int32_t> idAt;
         {
@@ -309,7 +309,7 @@ ImportReport InterchangeImporter::importTexts(const std::vector<ImportSource>& s
                 });
                 if (found != types.end()) {
                     entry.type = found->code;
-                } else if (const RecordResult added = AddType(dataDir_, name); added.ok()) {
+                } else if (const RecordResult added = addType(dataDir_, name); added.ok()) {
                     types.push_back({std::int16_t(added.id), name});
                     entry.type = std::int16_t(added.id);
                 } else {

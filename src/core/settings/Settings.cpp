@@ -74,11 +74,11 @@ WindowPosition LoadWindowPosition(const SettingsFile& file) {
             readInteger(doc, kPosition, "Width", d.width)};
 }
 
-AddressColumnWidths LoadAddressColumnWidths(const SettingsFile& file) {
+AddressColumnWidths loadAddressColumnWidths(const SettingsFile& file) {
     return loadColumns(file, kAddress, kDefaultAddressColumns);
 }
 
-CalendarColumnWidths LoadCalendarColumnWidths(const SettingsFile& file) {
+CalendarColumnWidths loadCalendarColumnWidths(const SettingsFile& file) {
     return loadColumns(file, kCalendarColumns, kDefaultCalendarColumns);
 }
 
@@ -141,7 +141,7 @@ bool SaveAlarmSound(const SettingsFile& file, const std::string& path, std::stri
     return error.empty();
 }
 
-std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock) {
+std::int32_t loadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock) {
     std::int32_t uid = file.readInteger(kStartup, "UID", 0);
     if (uid != 0) {
         return uid;
@@ -161,16 +161,16 @@ std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& cl
     return uid;
 }
 
-std::string LoadDataDir(const SettingsFile& file) {
+std::string loadDataDir(const SettingsFile& file) {
     return file.readString(kStartup, "Dir", "");
 }
 
-std::string SaveDataDir(const SettingsFile& file, const std::string& directory) {
+std::string saveDataDir(const SettingsFile& file, const std::string& directory) {
     return file.setValue(kStartup, "Dir", directory);
 }
 
-void SaveExitState(const SettingsFile& file, const ExitState& state) {
-    if (LoadDataDir(file).empty() && state.launchOnStartup) {
+void saveExitState(const SettingsFile& file, const ExitState& state) {
+    if (loadDataDir(file).empty() && state.launchOnStartup) {
         file.writeString(kStartup, "Dir", state.currentDir);
     }
     file.writeInteger(kDisplay, "CalendarView", state.calendarViewCode);

@@ -48,8 +48,8 @@ bool SaveDisplaySettings(const SettingsFile& file, const DisplaySettings& settin
                          std::string* reason = nullptr);
 
 WindowPosition LoadWindowPosition(const SettingsFile& file);
-AddressColumnWidths LoadAddressColumnWidths(const SettingsFile& file);
-CalendarColumnWidths LoadCalendarColumnWidths(const SettingsFile& file);
+AddressColumnWidths loadAddressColumnWidths(const SettingsFile& file);
+CalendarColumnWidths loadCalendarColumnWidths(const SettingsFile& file);
 bool SaveWindowLayout(const SettingsFile& file, const WindowPosition& position,
                       const AddressColumnWidths& addressColumns,
                       const CalendarColumnWidths& calendarColumns);
@@ -74,11 +74,11 @@ struct UidNotStored : FileError {
 // The installation's UID; made from the current time and stored when there is none yet.
 // Throws UidNotStored when a new UID cannot be stored: a UID that is not in the settings would
 // be a second identity for the records made with it.
-std::int32_t LoadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock);
+std::int32_t loadOrMakeInstallationUid(const SettingsFile& file, const Clock& clock);
 
-std::string LoadDataDir(const SettingsFile& file);
+std::string loadDataDir(const SettingsFile& file);
 // Stores [Startup] Dir; returns why it could not, empty on success.
-std::string SaveDataDir(const SettingsFile& file, const std::string& directory);
+std::string saveDataDir(const SettingsFile& file, const std::string& directory);
 // What the exit stores, in its order: the data directory (only when launching at logon is
 // on and none is stored yet), the calendar view, then the window layout.
 struct ExitState {
@@ -89,6 +89,6 @@ struct ExitState {
     AddressColumnWidths addressColumns = kDefaultAddressColumns;
     CalendarColumnWidths calendarColumns = kDefaultCalendarColumns;
 };
-void SaveExitState(const SettingsFile& file, const ExitState& state);
+void saveExitState(const SettingsFile& file, const ExitState& state);
 
 } // namespace trevik

@@ -97,7 +97,7 @@ void FormResize(MainLayout& layout, const WindowMetrics& metrics) {
     layout.addressFull.width = layout.addressView.width;
 }
 
-void ApplyToolbarVisibility(MainLayout& layout, const WindowMetrics& metrics) {
+void applyToolbarVisibility(MainLayout& layout, const WindowMetrics& metrics) {
     const int shift = metrics.toolbarVisible ? 30 : -30;
     layout.findBarTop = metrics.toolbarVisible ? 40 : 10;
     layout.addressView.top += shift;

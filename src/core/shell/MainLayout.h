@@ -58,6 +58,6 @@ void LayoutPanes(MainLayout& layout, const WindowMetrics& metrics);
 void LayoutAddressButtons(MainLayout& layout);
 void LayoutCalendarButtons(MainLayout& layout);
 // View > Toolbar: `metrics.toolbarVisible` is the new state.
-void ApplyToolbarVisibility(MainLayout& layout, const WindowMetrics& metrics);
+void applyToolbarVisibility(MainLayout& layout, const WindowMetrics& metrics);
 
 } // namespace trevik

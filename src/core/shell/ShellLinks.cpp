@@ -60,7 +60,7 @@ std::string mailAddress(std::string_view email) {
     return std::string(trimmed(address));
 }
 
-std::string WebLink(std::string_view www) {
+std::string webLink(std::string_view www) {
     const std::string_view text = trimmed(www);
     if (hasScheme(text)) {
         return std::string(text);

@@ -15,7 +15,7 @@ std::string mailAddress(std::string_view email);
 
 // The link a web address opens: the text itself when it names its scheme ("https://...",
 // "ftp:..."), else "http://" and the text.
-std::string WebLink(std::string_view www);
+std::string webLink(std::string_view www);
 
 // Whether a link is http, https or ftp, which open at once; any other scheme (file,
 // javascript, smb, ...) is asked about first.

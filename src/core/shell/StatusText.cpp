@@ -4,7 +4,7 @@
 
 namespace trevik {
 
-std::string StatusDateText(DayNumber day, const Locale& locale) {
+std::string statusDateText(DayNumber day, const Locale& locale) {
     const CivilDate date = civilFromDayNumber(day);
     char text[16];
     std::snprintf(text, sizeof text, "%02d. ", date.day);
@@ -14,7 +14,7 @@ std::string StatusDateText(DayNumber day, const Locale& locale) {
     return out + text;
 }
 
-std::string StatusTimeText(DateTime now) {
+std::string statusTimeText(DateTime now) {
     const TimeOfDay time = timeOfDayFromFraction(now);
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);

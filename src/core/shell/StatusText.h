@@ -9,8 +9,8 @@ namespace trevik {
 
 // The status bar's date: two-digit day, a point, a blank, the short month name, a blank,
 // the two-digit year ("07. Dec 26").
-std::string StatusDateText(DayNumber day, const Locale& locale);
+std::string statusDateText(DayNumber day, const Locale& locale);
 // The status bar's time: 24-hour "hh:nn".
-std::string StatusTimeText(DateTime now);
+std::string statusTimeText(DateTime now);
 
 } // namespace trevik

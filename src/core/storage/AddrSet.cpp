@@ -16,15 +16,15 @@ void AddrSet::BeforeWrite() {
 }
 
 std::int32_t AddrSet::FindById(std::int32_t wanted) {
-    return FindStampedById(*this, wanted);
+    return findStampedById(*this, wanted);
 }
 
 std::int32_t AddrSet::NextId() {
-    return LargestId(*this, 0);
+    return largestId(*this, 0);
 }
 
 std::int32_t AddrSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    return FindStampedByOrigin(*this, wantedCreated, wantedOrigin);
+    return findStampedByOrigin(*this, wantedCreated, wantedOrigin);
 }
 
 } // namespace trevik

@@ -16,15 +16,15 @@ void CalSet::BeforeWrite() {
 }
 
 std::int32_t CalSet::FindById(std::int32_t wanted) {
-    return FindStampedById(*this, wanted);
+    return findStampedById(*this, wanted);
 }
 
 std::int32_t CalSet::NextId() {
-    return LargestId(*this, count());
+    return largestId(*this, count());
 }
 
 std::int32_t CalSet::FindByOrigin(DateTime wantedCreated, std::int32_t wantedOrigin) {
-    return FindStampedByOrigin(*this, wantedCreated, wantedOrigin);
+    return findStampedByOrigin(*this, wantedCreated, wantedOrigin);
 }
 
 } // namespace trevik

@@ -14,18 +14,18 @@ void copyTexts(Contact& to, const Contact& from) {
 
 } // namespace
 
-RecordResult AddContact(const std::filesystem::path& directory, const Contact& texts,
+RecordResult addContact(const std::filesystem::path& directory, const Contact& texts,
                         const Clock& clock, std::int32_t installationUid) {
-    return AddStamped<AddrSet>(directory, texts, copyTexts, clock, installationUid);
+    return addStamped<AddrSet>(directory, texts, copyTexts, clock, installationUid);
 }
 
-RecordResult ChangeContact(const std::filesystem::path& directory, const Contact& contact,
+RecordResult changeContact(const std::filesystem::path& directory, const Contact& contact,
                            const Clock& clock) {
-    return ChangeStamped<AddrSet>(directory, contact, copyTexts, clock);
+    return changeStamped<AddrSet>(directory, contact, copyTexts, clock);
 }
 
-std::optional<Contact> LoadContact(const std::filesystem::path& directory, std::int32_t id) {
-    return LoadStamped<AddrSet, Contact>(directory, id);
+std::optional<Contact> loadContact(const std::filesystem::path& directory, std::int32_t id) {
+    return loadStamped<AddrSet, Contact>(directory, id);
 }
 
 } // namespace trevik

@@ -22,19 +22,19 @@ void copyFields(CalendarEntry& to, const CalendarEntry& from) {
 
 } // namespace
 
-RecordResult AddEntry(const std::filesystem::path& directory, const CalendarEntry& fields,
+RecordResult addEntry(const std::filesystem::path& directory, const CalendarEntry& fields,
                       const Clock& clock, std::int32_t installationUid) {
-    return AddStamped<CalSet>(directory, fields, copyFields, clock, installationUid);
+    return addStamped<CalSet>(directory, fields, copyFields, clock, installationUid);
 }
 
-RecordResult ChangeEntry(const std::filesystem::path& directory, const CalendarEntry& entry,
+RecordResult changeEntry(const std::filesystem::path& directory, const CalendarEntry& entry,
                          const Clock& clock) {
-    return ChangeStamped<CalSet>(directory, entry, copyFields, clock);
+    return changeStamped<CalSet>(directory, entry, copyFields, clock);
 }
 
-RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id, BinCopy copy) {
+RecordResult deleteEntry(const std::filesystem::path& directory, std::int32_t id, BinCopy copy) {
     if (copy == BinCopy::NoCopy) {
-        return DeleteStamped<CalSet>(directory, id);
+        return deleteStamped<CalSet>(directory, id);
     }
     CalSet set(directory);
     set.Open();
@@ -55,8 +55,8 @@ RecordResult DeleteEntry(const std::filesystem::path& directory, std::int32_t id
     return result;
 }
 
-std::optional<CalendarEntry> LoadEntry(const std::filesystem::path& directory, std::int32_t id) {
-    return LoadStamped<CalSet, CalendarEntry>(directory, id);
+std::optional<CalendarEntry> loadEntry(const std::filesystem::path& directory, std::int32_t id) {
+    return loadStamped<CalSet, CalendarEntry>(directory, id);
 }
 
 } // namespace trevik

@@ -47,7 +47,7 @@ private:
 
 // Calls visit(record bytes) for every whole record of the file in file order.
 template <typename Visit>
-void ForEachRecord(const std::filesystem::path& directory, const char* fileName,
+void forEachRecord(const std::filesystem::path& directory, const char* fileName,
                    std::int32_t recordSize, Visit visit) {
     RecordStream stream(directory, fileName, recordSize);
     stream.Open();

@@ -15,7 +15,7 @@
 
 namespace trevik {
 
-template <typename Set> std::int32_t FindStampedById(Set& set, std::int32_t wanted) {
+template <typename Set> std::int32_t findStampedById(Set& set, std::int32_t wanted) {
     for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
         if (set.id == wanted) {
             return set.position();
@@ -25,7 +25,7 @@ template <typename Set> std::int32_t FindStampedById(Set& set, std::int32_t want
 }
 
 template <typename Set>
-std::int32_t FindStampedByOrigin(Set& set, DateTime created, std::int32_t originUid) {
+std::int32_t findStampedByOrigin(Set& set, DateTime created, std::int32_t originUid) {
     for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
         if (sameBits(set.created, created) && set.originUid == originUid) {
             return set.position();
@@ -35,7 +35,7 @@ std::int32_t FindStampedByOrigin(Set& set, DateTime created, std::int32_t origin
 }
 
 // The largest of `floor` and every id.
-template <typename Set> std::int32_t LargestId(Set& set, std::int32_t floor) {
+template <typename Set> std::int32_t largestId(Set& set, std::int32_t floor) {
     for (bool more = set.BeginScan(); more && !set.AtEnd(); set.Next()) {
         floor = std::max(floor, set.id);
     }
@@ -45,7 +45,7 @@ template <typename Set> std::int32_t LargestId(Set& set, std::int32_t floor) {
 // Appends a record made here: a new id, stamped now and with this installation's UID.
 // `copyFields(set, fields)` sets the record's own fields.
 template <typename Set, typename Fields, typename CopyFields>
-RecordResult AddStamped(const std::filesystem::path& directory, const Fields& fields,
+RecordResult addStamped(const std::filesystem::path& directory, const Fields& fields,
                         CopyFields copyFields, const Clock& clock, std::int32_t installationUid) {
     Set set(directory);
     set.Open();
@@ -72,7 +72,7 @@ RecordResult AddStamped(const std::filesystem::path& directory, const Fields& fi
 // Overwrites the own fields of the record with `record.id` and stamps it; its id, creation
 // stamp and origin stay.
 template <typename Set, typename Fields, typename CopyFields>
-RecordResult ChangeStamped(const std::filesystem::path& directory, const Fields& record,
+RecordResult changeStamped(const std::filesystem::path& directory, const Fields& record,
                            CopyFields copyFields, const Clock& clock) {
     Set set(directory);
     set.Open();
@@ -92,7 +92,7 @@ RecordResult ChangeStamped(const std::filesystem::path& directory, const Fields&
 }
 
 template <typename Set>
-RecordResult DeleteStamped(const std::filesystem::path& directory, std::int32_t id) {
+RecordResult deleteStamped(const std::filesystem::path& directory, std::int32_t id) {
     Set set(directory);
     set.Open();
     if (!set.isOpen()) {
@@ -108,7 +108,7 @@ RecordResult DeleteStamped(const std::filesystem::path& directory, std::int32_t 
 
 // Throws FileError when the file exists but cannot be read.
 template <typename Set, typename Record>
-std::optional<Record> LoadStamped(const std::filesystem::path& directory, std::int32_t id) {
+std::optional<Record> loadStamped(const std::filesystem::path& directory, std::int32_t id) {
     Set set(directory);
     set.OpenForReading();
     if (set.FindById(id) == 0) {

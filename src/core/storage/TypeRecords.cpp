@@ -4,7 +4,7 @@
 
 namespace trevik {
 
-RecordResult AddType(const std::filesystem::path& directory, const std::string& name) {
+RecordResult addType(const std::filesystem::path& directory, const std::string& name) {
     TypeSet set(directory);
     set.Open();
     if (!set.isOpen()) {
@@ -24,7 +24,7 @@ RecordResult AddType(const std::filesystem::path& directory, const std::string& 
     return {code, true, set.lastError()};
 }
 
-RecordResult RenameType(const std::filesystem::path& directory, std::int32_t code,
+RecordResult renameType(const std::filesystem::path& directory, std::int32_t code,
                         const std::string& name) {
     TypeSet set(directory);
     set.Open();
@@ -42,7 +42,7 @@ RecordResult RenameType(const std::filesystem::path& directory, std::int32_t cod
     return {code, true, set.lastError()};
 }
 
-RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t code) {
+RecordResult deleteType(const std::filesystem::path& directory, std::int32_t code) {
     TypeSet set(directory);
     set.Open();
     if (!set.isOpen()) {
@@ -56,7 +56,7 @@ RecordResult DeleteType(const std::filesystem::path& directory, std::int32_t cod
     return {code, true, set.lastError()};
 }
 
-std::vector<EntryType> ListTypes(const std::filesystem::path& directory) {
+std::vector<EntryType> listTypes(const std::filesystem::path& directory) {
     std::vector<EntryType> types;
     TypeSet set(directory);
     set.OpenForReading();

@@ -29,7 +29,7 @@ int AddressListModel::rowOfId(std::int32_t id) const {
 
 void AddressListModel::sortBy(int column, const trevik::Locale& locale) {
     beginResetModel();
-    trevik::SortAddressItems(contacts_, column, locale);
+    trevik::sortAddressItems(contacts_, column, locale);
     endResetModel();
 }
 
@@ -46,7 +46,7 @@ QVariant AddressListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     // One line per contact: the postal address and notes show their line breaks as blanks.
-    QString text = fromStored(trevik::AddressColumnText(contact(index.row()), index.column()));
+    QString text = fromStored(trevik::addressColumnText(contact(index.row()), index.column()));
     return text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }

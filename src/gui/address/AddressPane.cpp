@@ -184,7 +184,7 @@ void AddressPane::ShowAddressFull(int row) {
         // Memos hold CR LF line breaks; a label breaks lines at LF alone.
         fullValues[i]->setText(row < 0
                                    ? QString()
-                                   : fromStored(AddressColumnText(model_->contact(row), int(i)))
+                                   : fromStored(addressColumnText(model_->contact(row), int(i)))
                                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     // The card's rows follow the new texts, also while the card is hidden.
@@ -196,7 +196,7 @@ void AddressPane::ShowAddressFull(int row) {
 void AddressPane::ApplyAddressColumns() {
     // Stored widths are set when they differ from the ones set last (at start, or after an
     // update brought new ones), so the widths the user dragged survive every save.
-    const AddressColumnWidths widths = LoadAddressColumnWidths(services_.settings);
+    const AddressColumnWidths widths = loadAddressColumnWidths(services_.settings);
     if (widths != appliedWidths_) {
         for (int i = 0; i < kAddressColumnCount; ++i) {
             AddressView->setColumnWidth(i, widths[std::size_t(i)]);
@@ -358,7 +358,7 @@ void AddressPane::AddrListClick() {
 }
 
 void AddressPane::AddrNextClick() {
-    const int target = NextAddressIndex(rowCount(), firstSelectedRow());
+    const int target = nextAddressIndex(rowCount(), firstSelectedRow());
     if (target < 0) {
         return;
     }
@@ -367,7 +367,7 @@ void AddressPane::AddrNextClick() {
 }
 
 void AddressPane::AddrPrevClick() {
-    const int target = PreviousAddressIndex(rowCount(), firstSelectedRow());
+    const int target = previousAddressIndex(rowCount(), firstSelectedRow());
     if (target < 0) {
         return;
     }
@@ -388,7 +388,7 @@ void AddressPane::AddrDeleteClick() {
                                 MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const AddressDeletion deletion = DeleteAddress({}, contact->id);
+    const AddressDeletion deletion = deleteAddress({}, contact->id);
     reportWriteError(services_.messages, host_.dialogParent(), deletion.result.error);
     host_.refresh(deletion.unlinkedEntries ? Change::Calendar | Change::Contacts
                                            : Change::Contacts);

@@ -97,7 +97,7 @@ void TMainForm::FormDestroy() {
 
 bool TMainForm::loadInstallationUid() {
     try {
-        installationUid_ = LoadOrMakeInstallationUid(services_.settings, services_.clock);
+        installationUid_ = loadOrMakeInstallationUid(services_.settings, services_.clock);
         return true;
     } catch (const UidNotStored& error) {
         // Said once; every later save tries to store it again before it makes a record.
@@ -117,7 +117,7 @@ bool TMainForm::loadInstallationUid() {
 }
 
 void TMainForm::changeToDataDirectory() {
-    const std::string dir = LoadDataDir(services_.settings);
+    const std::string dir = loadDataDir(services_.settings);
     if (dir.empty()) {
         return;
     }
@@ -222,7 +222,7 @@ void TMainForm::MainExitClick() {
     state.position = {x(), y(), height(), width()};
     state.addressColumns = addressPane->columnWidths();
     state.calendarColumns = calendarPane->columnWidths();
-    SaveExitState(services_.settings, state);
+    saveExitState(services_.settings, state);
     exiting_ = true;
     emit exitRequested();
 }

@@ -56,7 +56,7 @@ bool TMainForm::CheckAlarms() {
     const DateTime now = services_.clock.now();
     std::vector<DueAlarm> due;
     try {
-        due = CheckAlarmsAt(alarmSchedule_, {}, now, context);
+        due = checkAlarmsAt(alarmSchedule_, {}, now, context);
         alarmReadProblemShown_ = false;
     } catch (const FileError& error) {
         // The minutes stay unchecked and are caught up once the file reads again.
@@ -77,7 +77,7 @@ bool TMainForm::CheckAlarms() {
     }
     const AlarmMinute checkedAt = alarmMinuteOf(now).value_or(due.back().minute);
     for (const DueAlarm& alarm : due) {
-        const QString line = fromStored(AlarmNoticeLine(alarm, checkedAt, services_.locale));
+        const QString line = fromStored(alarmNoticeLine(alarm, checkedAt, services_.locale));
         AlarmForm->AddAlarm(line);
         services_.tray.showMessage(kAlarmCaption, line);
     }

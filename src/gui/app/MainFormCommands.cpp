@@ -155,7 +155,7 @@ void TMainForm::openContactLink(bool email) {
         openLink(mailto, fromStored(address));
         return;
     }
-    const std::string link = WebLink(text);
+    const std::string link = webLink(text);
     const QString shown = fromStored(visibleLinkText(link));
     if (!isPlainWebLink(link) &&
         services_.messages.show(

@@ -38,8 +38,7 @@ void TMainForm::ReloadUpdatedSettings() {
 
 void TMainForm::MainRecycleBinClick() {
     TRecycleBinForm form(
-        services_,
-        [this] { refresh(Change::Calendar | Change::CalendarFind | Change::Contacts); },
+        services_, [this] { refresh(Change::Calendar | Change::CalendarFind | Change::Contacts); },
         this);
     if (form.Load()) {
         form.exec();

@@ -69,7 +69,7 @@ void TMainForm::MainToolbarClick() {
     view_.toolbarVisible = !view_.toolbarVisible;
     action("MainToolbar")->setChecked(view_.toolbarVisible);
     ToolBar1->setVisible(view_.toolbarVisible);
-    ApplyToolbarVisibility(layout_, metrics());
+    applyToolbarVisibility(layout_, metrics());
     applyLayout();
 }
 

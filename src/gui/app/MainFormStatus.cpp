@@ -26,7 +26,7 @@ QStringList panelTexts(std::size_t panel, const Locale& locale) {
     case 1: {
         QStringList dates;
         for (int month = 1; month <= 12; ++month) {
-            dates << fromStored(StatusDateText(dayNumberFromCivil({2028, month, 28}), locale));
+            dates << fromStored(statusDateText(dayNumberFromCivil({2028, month, 28}), locale));
         }
         return dates;
     }
@@ -85,8 +85,8 @@ void TMainForm::showStatusNote(const QString& note) {
 }
 
 void TMainForm::FormPaint() {
-    const QString date = fromStored(StatusDateText(today(services_.clock), services_.locale));
-    const QString time = QString::fromStdString(StatusTimeText(services_.clock.now()));
+    const QString date = fromStored(statusDateText(today(services_.clock), services_.locale));
+    const QString time = QString::fromStdString(statusTimeText(services_.clock.now()));
     // Only a changed text is set, so the panels do not ask for another repaint.
     if (statusPanels[1]->text() != date) {
         statusPanels[1]->setText(date);

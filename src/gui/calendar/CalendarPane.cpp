@@ -114,7 +114,7 @@ void CalendarPane::buildViewMenu() {
 }
 
 void CalendarPane::SetUpCalendarPane() {
-    const CalendarColumnWidths widths = LoadCalendarColumnWidths(services_.settings);
+    const CalendarColumnWidths widths = loadCalendarColumnWidths(services_.settings);
     for (int i = 0; i < CalendarRowsModel::kColumnCount; ++i) {
         CalendarView->setColumnWidth(i, widths[std::size_t(i)]);
     }
@@ -253,10 +253,10 @@ void CalendarPane::applyLayout(const MainLayout& layout, int clientWidth) {
 }
 
 void CalendarPane::step(int direction) {
-    if (!ViewMovesByDate(host_.viewState().calendarViewCode)) {
+    if (!viewMovesByDate(host_.viewState().calendarViewCode)) {
         return;
     }
-    host_.viewState().calendarDate = StepCalendarDate(
+    host_.viewState().calendarDate = stepCalendarDate(
         host_.viewState().calendarDate, host_.viewState().calendarViewCode, direction);
     host_.refresh(Change::Calendar | Change::CalendarFind);
     host_.focusFind();
@@ -314,7 +314,7 @@ void CalendarPane::CalDeleteClick() {
     const std::int32_t id = std::int32_t(row->recordId);
     std::optional<CalendarEntry> entry;
     if (!readWithRetry(services_.messages, host_.dialogParent(),
-                       [&] { entry = LoadEntry({}, id); }) ||
+                       [&] { entry = loadEntry({}, id); }) ||
         !entry) {
         return;
     }
@@ -330,7 +330,7 @@ void CalendarPane::CalDeleteClick() {
         !confirmed(QStringLiteral("Are you sure, it's linked to address book?"))) {
         return;
     }
-    reportWriteError(services_.messages, host_.dialogParent(), DeleteEntry({}, id).error);
+    reportWriteError(services_.messages, host_.dialogParent(), deleteEntry({}, id).error);
     host_.refresh(Change::Calendar);
     host_.focusFind();
 }

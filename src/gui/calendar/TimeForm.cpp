@@ -55,7 +55,7 @@ void TTimeForm::showEvent(QShowEvent* event) {
 void TTimeForm::FormActivate() {
     // The row that OK returns is the one the user sees first: the box's time, or 09:00.
     const trevik::TimePickerList list =
-        trevik::TimePickerRows(interval_, trevik::ParseTimeText(toStored(shownTime_)));
+        trevik::timePickerRows(interval_, trevik::parseTimeText(toStored(shownTime_)));
     TimeBox->clear();
     for (const std::string& row : list.rows) {
         TimeBox->addItem(QString::fromStdString(row));

@@ -24,7 +24,7 @@ using namespace trevik;
 
 void TAddNewForm::loadTypes() {
     std::vector<EntryType> types;
-    readWithRetry(services_.messages, this, [&] { types = ListTypes({}); });
+    readWithRetry(services_.messages, this, [&] { types = listTypes({}); });
     for (const EntryType& type : types) {
         typeCodes << QString::number(type.code);
         TypeCombo->addItem(fromStored(type.name));
@@ -113,8 +113,8 @@ void TAddNewForm::presenceChanged() {
     presence = {!DateFromEdit->text().isEmpty(), !DateToEdit->text().isEmpty(),
                 !TimeFromEdit->text().isEmpty(), !TimeToEdit->text().isEmpty(),
                 !AlarmEdit->text().isEmpty()};
-    TypeOfData->setText(QString::fromStdString(EntryKindText(presence)));
-    plannerMode = IsPlannerKind(presence);
+    TypeOfData->setText(QString::fromStdString(entryKindText(presence)));
+    plannerMode = isPlannerKind(presence);
     for (QWidget* input : std::initializer_list<QWidget*>{
              TimeFromEdit, TimeToEdit, AlarmEdit, TimeFromButton, TimeToButton, AlarmButton}) {
         input->setEnabled(!plannerMode);
@@ -299,7 +299,7 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     contact.www = toStored(WWWEdit->text());
     contact.address = AddressEdit->storedText();
     contact.misc = MiscEdit->storedText();
-    if (const std::optional<std::string> problem = ContactProblem(contact)) {
+    if (const std::optional<std::string> problem = contactProblem(contact)) {
         services_.messages.show(this, fromStored(*problem), QStringLiteral("Warning"),
                                 MessageButtons::Ok, MessageIcon::Warning);
         return false;
@@ -308,8 +308,8 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     if (asNew && uid == 0) {
         return false;
     }
-    const RecordResult result = asNew ? AddContact({}, contact, services_.clock, uid)
-                                      : ChangeContact({}, contact, services_.clock);
+    const RecordResult result = asNew ? addContact({}, contact, services_.clock, uid)
+                                      : changeContact({}, contact, services_.clock);
     if (reportIoError(result.error)) {
         return false;
     }
@@ -377,7 +377,7 @@ bool TAddNewForm::saveEntry(bool asNew) {
         return false;
     }
     const RecordResult result =
-        asNew ? AddEntry({}, entry, services_.clock, uid) : ChangeEntry({}, entry, services_.clock);
+        asNew ? addEntry({}, entry, services_.clock, uid) : changeEntry({}, entry, services_.clock);
     if (reportIoError(result.error)) {
         return false;
     }

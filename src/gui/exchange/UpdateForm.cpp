@@ -194,7 +194,7 @@ void TUpdateForm::reject() {
 }
 
 void TUpdateForm::PrepareButtonClick() {
-    exchangeDir = fromLocal(LoadExchangeDir(services_.settings));
+    exchangeDir = fromLocal(loadExchangeDir(services_.settings));
     OpenFileRequest request;
     request.caption = QStringLiteral("Prepare for update");
     request.filter = kFilter;

@@ -318,16 +318,16 @@ DisplaySettings TOptionsForm::takeBack(DisplaySettings values) const {
 }
 
 void TOptionsForm::showRatio() {
-    Ratio->setText(QString::fromStdString(RatioText(addressRatio_)));
+    Ratio->setText(QString::fromStdString(ratioText(addressRatio_)));
 }
 
 void TOptionsForm::SpeedButton1Click() {
-    addressRatio_ = RatioUp(addressRatio_);
+    addressRatio_ = ratioUp(addressRatio_);
     showRatio();
 }
 
 void TOptionsForm::SpeedButton2Click() {
-    addressRatio_ = RatioDown(addressRatio_);
+    addressRatio_ = ratioDown(addressRatio_);
     showRatio();
 }
 
@@ -372,7 +372,7 @@ void TOptionsForm::closePlayer() {
 void TOptionsForm::LaunchCheckClick() {
     if (LaunchCheck->isChecked()) {
         reportWriteError(services_.messages, this,
-                         SaveDataDir(services_.settings, QDir::currentPath().toStdString()));
+                         saveDataDir(services_.settings, QDir::currentPath().toStdString()));
     }
 }
 
@@ -390,7 +390,7 @@ void TOptionsForm::EmptyBinClick() {
 
 bool TOptionsForm::fillTypeList() {
     std::vector<EntryType> types;
-    if (!readWithRetry(services_.messages, this, [&] { types = ListTypes({}); })) {
+    if (!readWithRetry(services_.messages, this, [&] { types = listTypes({}); })) {
         return false;
     }
     TypeListBox->clear();
@@ -413,7 +413,7 @@ void TOptionsForm::AddButtonClick() {
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const RecordResult added = AddType({}, toStored(form.name()));
+    const RecordResult added = addType({}, toStored(form.name()));
     reportWriteError(services_.messages, this, added.error);
     dataChanged_ = dataChanged_ || added.ok();
     fillTypeList();
@@ -431,7 +431,7 @@ void TOptionsForm::EditButtonClick() {
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const RecordResult renamed = RenameType({}, typeCodes[std::size_t(row)], toStored(form.name()));
+    const RecordResult renamed = renameType({}, typeCodes[std::size_t(row)], toStored(form.name()));
     reportWriteError(services_.messages, this, renamed.error);
     dataChanged_ = dataChanged_ || renamed.ok();
     fillTypeList();
@@ -446,7 +446,7 @@ void TOptionsForm::DeleteButtonClick() {
     }
     const std::int32_t code = typeCodes[std::size_t(row)];
     int users = 0;
-    if (!readWithRetry(services_.messages, this, [&] { users = CountEntriesOfType({}, code); })) {
+    if (!readWithRetry(services_.messages, this, [&] { users = countEntriesOfType({}, code); })) {
         return;
     }
     // Entries keep the code of a deleted type, so the question says how many lose their name.
@@ -457,7 +457,7 @@ void TOptionsForm::DeleteButtonClick() {
                                 MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const RecordResult deleted = DeleteType({}, code);
+    const RecordResult deleted = deleteType({}, code);
     reportWriteError(services_.messages, this, deleted.error);
     dataChanged_ = dataChanged_ || deleted.ok();
     fillTypeList();

@@ -78,7 +78,7 @@ QVariant PlannerModel::data(const QModelIndex& index, int role) const {
             return {};
         }
         const std::string tip =
-            PlannerDayTip(periods_, dayNumberFromCivil({year_, month, day}), locale_);
+            plannerDayTip(periods_, dayNumberFromCivil({year_, month, day}), locale_);
         return tip.empty() ? QVariant() : QVariant(fromStored(tip));
     }
     case Qt::TextAlignmentRole:

@@ -125,7 +125,7 @@ void TYearlyForm::buildYear() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool read = readWithRetry(services_.messages, this, [&] {
         periods.clear();
-        days = BuildPlannerYear({}, year, &periods);
+        days = buildPlannerYear({}, year, &periods);
     });
     QGuiApplication::restoreOverrideCursor();
     if (read) {
@@ -135,7 +135,7 @@ void TYearlyForm::buildYear() {
 }
 
 void TYearlyForm::step(int months) {
-    shownDate_ = AddMonths(shownDate_, months);
+    shownDate_ = addMonths(shownDate_, months);
     buildYear();
     YearlyView->viewport()->update();
 }
@@ -204,7 +204,7 @@ void TYearlyForm::DeletePlannerItem1Click() {
     }
     const std::int32_t id = model_->periodId(month, day);
     std::optional<CalendarEntry> period;
-    if (!readWithRetry(services_.messages, this, [&] { period = LoadEntry({}, id); })) {
+    if (!readWithRetry(services_.messages, this, [&] { period = loadEntry({}, id); })) {
         return;
     }
     if (id == -1 || !period) {
@@ -219,7 +219,7 @@ void TYearlyForm::DeletePlannerItem1Click() {
             MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const RecordResult deleted = DeleteEntry({}, id);
+    const RecordResult deleted = deleteEntry({}, id);
     if (!deleted.error.empty()) {
         reportWriteError(services_.messages, this, deleted.error);
     } else if (!deleted.found) {
