@@ -55,22 +55,54 @@ std::string oneLine(std::string message) {
     return message;
 }
 
+// The options before the command; false, with the reason on `err`, when one is wrong.
+struct GlobalOptions {
+    std::string dataDir;
+    bool help = false;
+};
+
+bool readGlobalOptions(std::vector<std::string>& rest, GlobalOptions& options, std::ostream& err) {
+    static const std::string kDataDir = "--data-dir";
+    while (!rest.empty() && rest[0].starts_with("-")) {
+        const std::string word = rest[0];
+        if (word == kDataDir) {
+            if (rest.size() < 2 || rest[1].empty()) {
+                err << kTool << ": option '--data-dir' needs a value\n";
+                return false;
+            }
+            options.dataDir = rest[1];
+            rest.erase(rest.begin(), rest.begin() + 2);
+        } else if (word.starts_with(kDataDir + "=")) {
+            options.dataDir = word.substr(kDataDir.size() + 1);
+            rest.erase(rest.begin());
+            if (options.dataDir.empty()) {
+                err << kTool << ": option '--data-dir' needs a value\n";
+                return false;
+            }
+        } else if (word == "--help" || word == "-h") {
+            options.help = true;
+            rest.erase(rest.begin());
+        } else {
+            err << kTool << ": unknown option '" << oneLine(word) << "'; see " << kTool
+                << " --help\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-            const Clock& clock, const Locale& locale, const CliInput& input) {
+            const Clock& clock, const Locale& locale, const CliSetup& setup) {
     const auto commands = allCommands();
     std::vector<std::string> rest = args;
-    std::string dataDir;
-    if (!rest.empty() && rest[0] == "--data-dir") {
-        if (rest.size() < 2) {
-            err << kTool << ": option '--data-dir' needs a value\n";
-            return 2;
-        }
-        dataDir = rest[1];
-        rest.erase(rest.begin(), rest.begin() + 2);
+    GlobalOptions global;
+    if (!readGlobalOptions(rest, global, err)) {
+        return 2;
     }
-    if (rest.empty() || rest[0] == "--help" || rest[0] == "-h") {
+    std::string dataDir = global.dataDir;
+    if (rest.empty() || global.help) {
         printHelp(out, commands);
-        return rest.empty() ? 2 : 0;
+        return global.help ? 0 : 2;
     }
     const auto found = std::find_if(commands.begin(), commands.end(),
                                     [&](const auto& c) { return rest[0] == c->name(); });
@@ -91,19 +123,20 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             printCommandHelp(out, command);
             return 0;
         }
-        const SettingsFile settings = SettingsFile::standard();
+        const SettingsFile settings = setup.settingsFile.empty() ? SettingsFile::standard()
+                                                                 : SettingsFile(setup.settingsFile);
         if (dataDir.empty()) {
             dataDir = loadDataDir(settings);
         }
-        CliContext context{dataDir.empty() ? std::filesystem::path()
+        CliContext context{dataDir.empty() ? std::filesystem::current_path()
                                            : std::filesystem::path(dataDir),
                            settings,
                            clock,
                            locale,
                            out,
-                           input.in,
+                           setup.in,
                            &err,
-                           input.inputIsTerminal && input.in != nullptr};
+                           setup.inputIsTerminal && setup.in != nullptr};
         if (!dataDir.empty() && !std::filesystem::is_directory(context.dataDir)) {
             err << kTool << ": the data directory " << oneLine(dataDir) << " does not exist\n";
             return 2;
@@ -119,8 +152,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const Clock& clock, const Locale& locale, const CliInput& input) {
-    const int status = runTool(args, out, err, clock, locale, input);
+           const Clock& clock, const Locale& locale, const CliSetup& setup) {
+    const int status = runTool(args, out, err, clock, locale, setup);
     // What was printed only counts once it is out: a full disk shows at the last flush.
     if (!out.flush()) {
         err << kTool << ": cannot write to standard output" << writeFailureReason(out) << "\n";

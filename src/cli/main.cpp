@@ -12,6 +12,6 @@ int main(int argc, char** argv) {
     // Standard output through a buffer that keeps the reason of a failed write.
     trevik::cli::DescriptorBuffer output(STDOUT_FILENO);
     std::ostream out(&output);
-    const trevik::cli::CliInput input{&std::cin, ::isatty(STDIN_FILENO) == 1};
+    const trevik::cli::CliSetup input{&std::cin, ::isatty(STDIN_FILENO) == 1};
     return trevik::cli::runCli(args, out, std::cerr, clock, *locale, input);
 }

@@ -39,7 +39,7 @@ struct Side {
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in(answers);
-        const int status = cli::runCli(args, out, err, clock, locale, cli::CliInput{&in, terminal});
+        const int status = cli::runCli(args, out, err, clock, locale, cli::CliSetup{&in, terminal});
         return {status, out.str(), err.str()};
     }
     std::string ok(std::vector<std::string> args) {

@@ -4,6 +4,8 @@
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
 
+#include <fstream>
+
 using namespace trevik;
 using trevik::test::CliFixture;
 using trevik::test::CliRun;
@@ -170,4 +172,51 @@ TEST_F(CliFixture, TheDataDirectoryComesFromTheSettingsWhenNotGiven) {
     std::ostringstream noValue;
     EXPECT_EQ(cli::runCli({"--data-dir"}, out, noValue, clock, locale), 2);
     EXPECT_EQ(noValue.str(), "trevik-cli: option '--data-dir' needs a value\n");
+}
+
+TEST_F(CliFixture, GlobalOptionsStandInAnyOrderBeforeTheCommand) {
+    ok({"add-contact", "Given"});
+    const std::string dir = data.path().string();
+    const auto contactsVia = [&](std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::runCli(args, out, err, clock, locale);
+        EXPECT_EQ(err.str(), "");
+        return std::make_pair(status, out.str());
+    };
+    EXPECT_EQ(contactsVia({"--data-dir=" + dir, "contacts"}),
+              std::make_pair(0, std::string("Given\t\t\t\t\t\t\t\t\n")));
+    // The last --data-dir counts, as with most tools.
+    EXPECT_EQ(contactsVia({"--data-dir", "/no/such/dir", "--data-dir", dir, "contacts"}).second,
+              "Given\t\t\t\t\t\t\t\t\n");
+    const auto help = contactsVia({"--data-dir", dir, "--help"});
+    EXPECT_EQ(help.first, 0);
+    EXPECT_EQ(help.second.rfind("Usage: trevik-cli [--data-dir DIR]", 0), 0u);
+
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--data-dir=", "contacts"},
+          std::vector<std::string>{"--data-dir", "", "contacts"},
+          std::vector<std::string>{"--dat", dir, "contacts"}}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::runCli(wrong, out, err, clock, locale), 2) << wrong[0];
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str().find('\n'), err.str().size() - 1) << err.str();
+    }
+    // A word after the command is the command's, not the tool's.
+    EXPECT_EQ(run({"contacts", "--data-dir", dir}).status, 2);
+}
+
+TEST_F(CliFixture, TheSettingsFileCanBeNamedByTheCaller) {
+    ok({"add-contact", "Elsewhere"});
+    const test::TempDir other;
+    const std::filesystem::path otherSettings = other.path() / "other.ini";
+    std::ofstream(otherSettings) << "[Startup]\nDir=" << data.path().string() << "\n";
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::CliSetup setup;
+    setup.settingsFile = otherSettings;
+    // The standard settings name no directory, so only the named file can lead to the contact.
+    EXPECT_EQ(cli::runCli({"contacts"}, out, err, clock, locale, setup), 0) << err.str();
+    EXPECT_EQ(out.str(), "Elsewhere\t\t\t\t\t\t\t\t\n");
 }

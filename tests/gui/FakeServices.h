@@ -178,6 +178,7 @@ struct FakeEnvironment {
           startDir(QDir::currentPath()) {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir::setCurrent(data.path());
+        services.dataDir = dataPath();
     }
     ~FakeEnvironment() {
         QDir::setCurrent(startDir);

@@ -4,12 +4,14 @@
 #include "app/AboutForm.h"
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"
+#include "support/Records.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -126,9 +128,15 @@ private slots:
     void startUpEntersTheStoredDataDirectory() {
         QTemporaryDir elsewhere;
         writeSettings("[Startup]\nDir=" + elsewhere.path().toStdString() + "\n");
+        trevik::addContact(elsewhere.path().toStdString(), test::contactRecord("Zed"), env->clock,
+                           1);
         TMainForm form(env->services, {});
         QCOMPARE(QDir::currentPath(), QDir(elsewhere.path()).canonicalPath());
         QVERIFY(env->messages.shown.empty());
+        // The records are read from the data directory, wherever the process works later.
+        QDir::setCurrent(env->data.path());
+        form.FindEdit->setText(QStringLiteral("z"));
+        QCOMPARE(form.addressPane->rowCount(), 1);
     }
 
     void aDataDirectoryThatCannotBeEnteredIsReportedAndStartUpGoesOn() {

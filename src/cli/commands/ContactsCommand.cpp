@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "CommandFactories.h"
 #include "JsonList.h"
 #include "Output.h"
 #include "OutputFormat.h"

@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "CommandFactories.h"
 #include "RecordLookup.h"
 #include "RecordResultCheck.h"
 #include "address/AddressDeletion.h"

@@ -1,7 +1,7 @@
 // vCard and iCalendar in and out: one file of every contact or entry, or a vdir folder of one
 // file per record.
 #include "ChoiceOptions.h"
-#include "Command.h"
+#include "CommandFactories.h"
 #include "TerminalPrompter.h"
 #include "interchange/Interchange.h"
 

@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "CommandFactories.h"
 #include "exchange/PrepareExchange.h"
 
 #include <stdexcept>

@@ -165,7 +165,7 @@ bool AddressPane::RefillAddressList(const QString& filter) {
     DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, host_.dialogParent(), [&] {
         files = host_.dataFiles().stateOf(DataFilesWatcher::Side::Addresses);
-        listing = trevik::RefillAddressList({}, toStored(filter), services_.clock,
+        listing = trevik::RefillAddressList(services_.dataDir, toStored(filter), services_.clock,
                                             host_.installationUid());
     });
     if (!read) {
@@ -388,7 +388,7 @@ void AddressPane::AddrDeleteClick() {
                                 MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const AddressDeletion deletion = deleteAddress({}, contact->id);
+    const AddressDeletion deletion = deleteAddress(services_.dataDir, contact->id);
     reportWriteError(services_.messages, host_.dialogParent(), deletion.result.error);
     host_.refresh(deletion.unlinkedEntries ? Change::Calendar | Change::Contacts
                                            : Change::Contacts);

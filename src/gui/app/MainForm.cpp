@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -73,7 +74,7 @@ void TMainForm::FormCreate() {
     resize(position.width, position.height);
     changeToDataDirectory();
     removeStaleTemporary(RecordSet::kRewriteName);
-    dataFiles_->watch(QDir::currentPath());
+    dataFiles_->watch(QFile::decodeName(services_.dataDir.c_str()));
     connect(dataFiles_, &DataFilesWatcher::addressesChanged, this,
             &TMainForm::showChangedAddresses);
     connect(dataFiles_, &DataFilesWatcher::calendarChanged, this, &TMainForm::showChangedCalendar);
@@ -117,16 +118,19 @@ bool TMainForm::loadInstallationUid() {
 }
 
 void TMainForm::changeToDataDirectory() {
-    const std::string dir = loadDataDir(services_.settings);
-    if (dir.empty()) {
-        return;
-    }
     std::error_code error;
-    std::filesystem::current_path(dir, error);
-    if (error) {
-        services_.messages.show(this, QStringLiteral("Couldn't change dierctory!"),
-                                QStringLiteral("System error"), MessageButtons::Ok,
-                                MessageIcon::Warning);
+    const std::string dir = loadDataDir(services_.settings);
+    if (!dir.empty()) {
+        // The process also works there, so that a relative file link opens beside the records.
+        std::filesystem::current_path(dir, error);
+        if (error) {
+            services_.messages.show(this, QStringLiteral("Couldn't change dierctory!"),
+                                    QStringLiteral("System error"), MessageButtons::Ok,
+                                    MessageIcon::Warning);
+        }
+    }
+    if (services_.dataDir.empty() || (!dir.empty() && !error)) {
+        services_.dataDir = std::filesystem::current_path(error);
     }
 }
 
@@ -215,8 +219,7 @@ void TMainForm::handleStart(const StartArguments& asked) {
 
 void TMainForm::MainExitClick() {
     ExitState state;
-    std::error_code ignored;
-    state.currentDir = std::filesystem::current_path(ignored).string();
+    state.currentDir = services_.dataDir.string();
     state.launchOnStartup = view_.display.launchOnStartup;
     state.calendarViewCode = view_.calendarViewCode;
     state.position = {x(), y(), height(), width()};
@@ -275,7 +278,8 @@ void TMainForm::openEditor(int mode) {
     }
     request.selectedRow = calendarPane->selection();
     EditorSetup setup;
-    if (!readWithRetry(services_.messages, this, [&] { setup = PrepareEditor({}, request); })) {
+    if (!readWithRetry(services_.messages, this,
+                       [&] { setup = PrepareEditor(services_.dataDir, request); })) {
         return;
     }
     switch (setup.outcome) {

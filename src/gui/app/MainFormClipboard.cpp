@@ -82,7 +82,7 @@ void TMainForm::ContextCutClick() {
         if (addressPane->rowCount() == 0) {
             return;
         }
-        const ClipboardCut cut = cutContacts({}, addressPane->selectedContacts());
+        const ClipboardCut cut = cutContacts(services_.dataDir, addressPane->selectedContacts());
         if (cut.putOnClipboard) {
             putText(services_.clipboard, cut.text);
         }
@@ -98,7 +98,7 @@ void TMainForm::ContextCutClick() {
         services_.messages.show(this, kNoItems, QString(), MessageButtons::Ok, MessageIcon::None);
         return;
     }
-    const ClipboardCut cut = cutCalendarRows({}, calendarPane->rows(), top, bottom);
+    const ClipboardCut cut = cutCalendarRows(services_.dataDir, calendarPane->rows(), top, bottom);
     if (cut.putOnClipboard) {
         putText(services_.clipboard, cut.text);
     }
@@ -137,7 +137,7 @@ void TMainForm::ContextPasteClick() {
         return;
     }
     const AddressPaste paste =
-        PasteAddresses({}, toStored(text), services_.clock, installationUid_);
+        PasteAddresses(services_.dataDir, toStored(text), services_.clock, installationUid_);
     reportWriteError(services_.messages, this, paste.error);
     if (paste.refused) {
         services_.messages.show(this, kInvalidFormat, kPasteFailed, MessageButtons::Ok,
@@ -156,7 +156,7 @@ void TMainForm::PasteVCard(const std::string& text) {
     options.changedData = UpdateChoice::Update;
     options.deletedData = UpdateChoice::Update;
     ReplaceFormPrompter prompter(this);
-    InterchangeImporter importer({}, services_.settings, prompter, services_.locale);
+    InterchangeImporter importer(services_.dataDir, services_.settings, prompter, services_.locale);
     const ImportReport report =
         importer.importTexts({{text, InterchangeFormat::VCard, "clipboard"}}, options);
     refresh(Change::Contacts | Change::Calendar);

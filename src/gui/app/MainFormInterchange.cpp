@@ -44,7 +44,7 @@ void TMainForm::MainImportClick() {
     UpdateOptions options = LoadDialogState(services_.settings).options;
     options.settings = false;
     ReplaceFormPrompter prompter(this);
-    InterchangeImporter importer({}, services_.settings, prompter, services_.locale);
+    InterchangeImporter importer(services_.dataDir, services_.settings, prompter, services_.locale);
     const ImportReport report = importer.importFile(file, options);
     refresh(Change::Calendar | Change::CalendarFind | Change::Contacts);
     QStringList lines;
@@ -78,7 +78,7 @@ void TMainForm::MainExportClick() {
                                 MessageIcon::Warning);
         return;
     }
-    const ExportResult result = exportFile({}, *format, file);
+    const ExportResult result = exportFile(services_.dataDir, *format, file);
     if (!result.ok()) {
         services_.messages.show(this, fromLocal(result.error), QStringLiteral("IO Error"),
                                 MessageButtons::Ok, MessageIcon::Critical);

@@ -18,6 +18,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -314,7 +315,7 @@ void CalendarPane::CalDeleteClick() {
     const std::int32_t id = std::int32_t(row->recordId);
     std::optional<CalendarEntry> entry;
     if (!readWithRetry(services_.messages, host_.dialogParent(),
-                       [&] { entry = loadEntry({}, id); }) ||
+                       [&] { entry = loadEntry(services_.dataDir, id); }) ||
         !entry) {
         return;
     }
@@ -330,7 +331,8 @@ void CalendarPane::CalDeleteClick() {
         !confirmed(QStringLiteral("Are you sure, it's linked to address book?"))) {
         return;
     }
-    reportWriteError(services_.messages, host_.dialogParent(), deleteEntry({}, id).error);
+    reportWriteError(services_.messages, host_.dialogParent(),
+                     deleteEntry(services_.dataDir, id).error);
     host_.refresh(Change::Calendar);
     host_.focusFind();
 }
@@ -379,7 +381,8 @@ void CalendarPane::CalendarViewMouseDown(const QPoint& position) {
         return;
     }
     if (index.column() == 4 && row->fileMark == 'F') {
-        host_.openLink(QUrl::fromUserInput(fromStored(row->fileLink), QDir::currentPath(),
+        host_.openLink(QUrl::fromUserInput(fromStored(row->fileLink),
+                                           QFile::decodeName(services_.dataDir.c_str()),
                                            QUrl::AssumeLocalFile),
                        fromStored(row->fileLink));
     } else if (index.column() == 5 && row->addressMark == 'A') {

@@ -24,7 +24,7 @@ using namespace trevik;
 
 void TAddNewForm::loadTypes() {
     std::vector<EntryType> types;
-    readWithRetry(services_.messages, this, [&] { types = listTypes({}); });
+    readWithRetry(services_.messages, this, [&] { types = listTypes(services_.dataDir); });
     for (const EntryType& type : types) {
         typeCodes << QString::number(type.code);
         TypeCombo->addItem(fromStored(type.name));
@@ -308,8 +308,8 @@ bool TAddNewForm::saveAddress(bool asNew, bool mayClose) {
     if (asNew && uid == 0) {
         return false;
     }
-    const RecordResult result = asNew ? addContact({}, contact, services_.clock, uid)
-                                      : changeContact({}, contact, services_.clock);
+    const RecordResult result = asNew ? addContact(services_.dataDir, contact, services_.clock, uid)
+                                      : changeContact(services_.dataDir, contact, services_.clock);
     if (reportIoError(result.error)) {
         return false;
     }
@@ -376,8 +376,8 @@ bool TAddNewForm::saveEntry(bool asNew) {
     if (asNew && uid == 0) {
         return false;
     }
-    const RecordResult result =
-        asNew ? addEntry({}, entry, services_.clock, uid) : changeEntry({}, entry, services_.clock);
+    const RecordResult result = asNew ? addEntry(services_.dataDir, entry, services_.clock, uid)
+                                      : changeEntry(services_.dataDir, entry, services_.clock);
     if (reportIoError(result.error)) {
         return false;
     }

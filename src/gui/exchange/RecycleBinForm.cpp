@@ -44,7 +44,8 @@ TRecycleBinForm::TRecycleBinForm(Services& services, std::function<void()> resto
 }
 
 bool TRecycleBinForm::Load() {
-    if (!readWithRetry(services_.messages, this, [&] { bin_ = readRecycleBin({}); })) {
+    if (!readWithRetry(services_.messages, this,
+                       [&] { bin_ = readRecycleBin(services_.dataDir); })) {
         return false;
     }
     BinList->clear();
@@ -76,7 +77,8 @@ void TRecycleBinForm::RestoreButtonClick() {
         if (!BinList->item(row)->isSelected() || std::size_t(row) >= bin_.entries.size()) {
             continue;
         }
-        const RestoreResult result = restoreFromBin({}, bin_.entries[std::size_t(row)]);
+        const RestoreResult result =
+            restoreFromBin(services_.dataDir, bin_.entries[std::size_t(row)]);
         if (!result.record.error.empty()) {
             errors += QStringLiteral("\n") + QString::fromStdString(result.record.error);
             break;

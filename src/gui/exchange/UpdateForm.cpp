@@ -207,7 +207,7 @@ void TUpdateForm::PrepareButtonClick() {
     }
     const std::string name = chosen->toStdString();
     exchangeDir = fromLocal(exchangeDirOf(name, exchangeDir.toStdString()));
-    const PrepareResult result = PrepareExchange({}, services_.settings, name);
+    const PrepareResult result = PrepareExchange(services_.dataDir, services_.settings, name);
     if (result.ok()) {
         services_.messages.show(this,
                                 QStringLiteral("Data succesfully prepared for Update\n") + *chosen,
@@ -255,7 +255,7 @@ void TUpdateForm::UpdateButtonClick() {
         return;
     }
     ReplaceFormPrompter prompter(this);
-    UpdateApplier applier({}, services_.settings, prompter, services_.locale);
+    UpdateApplier applier(services_.dataDir, services_.settings, prompter, services_.locale);
     const UpdateReport report = applier.apply(*source, state().options, hooks_.reloadSettings);
     source.reset();
     if (!report.refused.empty()) {

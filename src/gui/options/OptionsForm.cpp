@@ -372,25 +372,25 @@ void TOptionsForm::closePlayer() {
 void TOptionsForm::LaunchCheckClick() {
     if (LaunchCheck->isChecked()) {
         reportWriteError(services_.messages, this,
-                         saveDataDir(services_.settings, QDir::currentPath().toStdString()));
+                         saveDataDir(services_.settings, services_.dataDir.string()));
     }
 }
 
 void TOptionsForm::DeleteClick() {
     std::string error;
-    if (DeleteOutdatedEntries({}, today(services_.clock), &error) > 0) {
+    if (DeleteOutdatedEntries(services_.dataDir, today(services_.clock), &error) > 0) {
         dataChanged_ = true;
     }
     reportWriteError(services_.messages, this, error);
 }
 
 void TOptionsForm::EmptyBinClick() {
-    reportWriteError(services_.messages, this, EmptyRecycleBin({}));
+    reportWriteError(services_.messages, this, EmptyRecycleBin(services_.dataDir));
 }
 
 bool TOptionsForm::fillTypeList() {
     std::vector<EntryType> types;
-    if (!readWithRetry(services_.messages, this, [&] { types = listTypes({}); })) {
+    if (!readWithRetry(services_.messages, this, [&] { types = listTypes(services_.dataDir); })) {
         return false;
     }
     TypeListBox->clear();
@@ -413,7 +413,7 @@ void TOptionsForm::AddButtonClick() {
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const RecordResult added = addType({}, toStored(form.name()));
+    const RecordResult added = addType(services_.dataDir, toStored(form.name()));
     reportWriteError(services_.messages, this, added.error);
     dataChanged_ = dataChanged_ || added.ok();
     fillTypeList();
@@ -431,7 +431,8 @@ void TOptionsForm::EditButtonClick() {
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const RecordResult renamed = renameType({}, typeCodes[std::size_t(row)], toStored(form.name()));
+    const RecordResult renamed =
+        renameType(services_.dataDir, typeCodes[std::size_t(row)], toStored(form.name()));
     reportWriteError(services_.messages, this, renamed.error);
     dataChanged_ = dataChanged_ || renamed.ok();
     fillTypeList();
@@ -446,7 +447,8 @@ void TOptionsForm::DeleteButtonClick() {
     }
     const std::int32_t code = typeCodes[std::size_t(row)];
     int users = 0;
-    if (!readWithRetry(services_.messages, this, [&] { users = countEntriesOfType({}, code); })) {
+    if (!readWithRetry(services_.messages, this,
+                       [&] { users = countEntriesOfType(services_.dataDir, code); })) {
         return;
     }
     // Entries keep the code of a deleted type, so the question says how many lose their name.
@@ -457,7 +459,7 @@ void TOptionsForm::DeleteButtonClick() {
                                 MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const RecordResult deleted = deleteType({}, code);
+    const RecordResult deleted = deleteType(services_.dataDir, code);
     reportWriteError(services_.messages, this, deleted.error);
     dataChanged_ = dataChanged_ || deleted.ok();
     fillTypeList();

@@ -125,7 +125,7 @@ void TYearlyForm::buildYear() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool read = readWithRetry(services_.messages, this, [&] {
         periods.clear();
-        days = buildPlannerYear({}, year, &periods);
+        days = buildPlannerYear(services_.dataDir, year, &periods);
     });
     QGuiApplication::restoreOverrideCursor();
     if (read) {
@@ -204,7 +204,8 @@ void TYearlyForm::DeletePlannerItem1Click() {
     }
     const std::int32_t id = model_->periodId(month, day);
     std::optional<CalendarEntry> period;
-    if (!readWithRetry(services_.messages, this, [&] { period = loadEntry({}, id); })) {
+    if (!readWithRetry(services_.messages, this,
+                       [&] { period = loadEntry(services_.dataDir, id); })) {
         return;
     }
     if (id == -1 || !period) {
@@ -219,7 +220,7 @@ void TYearlyForm::DeletePlannerItem1Click() {
             MessageIcon::Question) != MessageResult::Ok) {
         return;
     }
-    const RecordResult deleted = deleteEntry({}, id);
+    const RecordResult deleted = deleteEntry(services_.dataDir, id);
     if (!deleted.error.empty()) {
         reportWriteError(services_.messages, this, deleted.error);
     } else if (!deleted.found) {

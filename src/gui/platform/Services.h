@@ -12,6 +12,8 @@
 #include "platform/TrayIcon.h"
 #include "settings/SettingsFile.h"
 
+#include <filesystem>
+
 // What the forms need of the platform, made once in main() and by tests with fakes.
 struct Services {
     const trevik::Clock& clock;
@@ -25,6 +27,9 @@ struct Services {
     // Elapsed time for the countdown timer and the stopwatch.
     const trevik::MonotonicClock& monotonic = trevik::systemMonotonicClock();
     Clipboard& clipboard = systemClipboard();
+    // Where the record files are. The window sets it at start from the settings (or the directory
+    // it was started in); forms read and write there and nowhere else.
+    std::filesystem::path dataDir = {};
 };
 
 // The real platform: the system clock, Qt's message boxes, the system tray, the desktop's

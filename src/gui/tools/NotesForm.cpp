@@ -108,9 +108,9 @@ void TNotesForm::ClearAllNotesClick() {
     NotesEdit->setTextCursor(cursor);
 }
 
-void runNotesPad(MessageBoxes& messages, QWidget* owner) {
+void runNotesPad(MessageBoxes& messages, const std::filesystem::path& dataDir, QWidget* owner) {
     std::string note;
-    if (!readWithRetry(messages, owner, [&] { note = LoadNotes({}); })) {
+    if (!readWithRetry(messages, owner, [&] { note = LoadNotes(dataDir); })) {
         return;
     }
     TNotesForm pad(owner);
@@ -120,7 +120,7 @@ void runNotesPad(MessageBoxes& messages, QWidget* owner) {
     }
     const std::string edited = noteFromEditText(toStored(pad.NotesEdit->toPlainText()));
     for (;;) {
-        const std::string error = SaveNotes({}, edited);
+        const std::string error = SaveNotes(dataDir, edited);
         if (error.empty()) {
             return;
         }

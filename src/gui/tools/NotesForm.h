@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <filesystem>
+
 class MessageBoxes;
 class QMenu;
 class QAction;
@@ -39,4 +41,4 @@ protected:
 // View > Notes, the toolbar's and the tray's Notes: the note from the data directory into the
 // pad, and back into its file when the pad is closed with "Close" or Escape. A note that cannot
 // be read is reported and the pad does not open; a save that fails is reported with Retry.
-void runNotesPad(MessageBoxes& messages, QWidget* owner);
+void runNotesPad(MessageBoxes& messages, const std::filesystem::path& dataDir, QWidget* owner);
