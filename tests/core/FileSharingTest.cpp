@@ -3,6 +3,7 @@
 #include "storage/AddrSet.h"
 #include "storage/ContactRecords.h"
 #include "support/FixedClock.h"
+#include "support/Records.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,6 @@ using namespace trevik;
 using trevik::test::TempDir;
 
 namespace {
-
-Contact named(const std::string& name) {
-    Contact c;
-    c.name = name;
-    return c;
-}
 
 // Runs `body` in a child process; returns the pid and a pipe end that becomes readable when
 // the child calls the `ready` callback it is given.
@@ -85,7 +80,7 @@ TEST(FileSharing, AnOperationWaitsForTheProcessThatHoldsTheFile) {
     });
     waitReady(ready);
     test::FixedClock clock(45000.5);
-    const RecordResult added = addContact(dir.path(), named("from parent"), clock, 1);
+    const RecordResult added = addContact(dir.path(), test::contactRecord("from parent"), clock, 1);
     EXPECT_EQ(exitStatus(pid), 0);
     EXPECT_TRUE(added.ok()) << added.error;
     EXPECT_EQ(added.id, 2);
@@ -99,7 +94,7 @@ TEST(FileSharing, AWriteWaitingDuringADeletionLandsInTheNewFile) {
     TempDir dir;
     test::FixedClock clock(45000.5);
     for (const char* name : {"a", "b", "c"}) {
-        addContact(dir.path(), named(name), clock, 1);
+        addContact(dir.path(), test::contactRecord(name), clock, 1);
     }
     auto [pid, ready] = spawn([&](auto signalReady) {
         AddrSet set(dir.path());
@@ -109,7 +104,7 @@ TEST(FileSharing, AWriteWaitingDuringADeletionLandsInTheNewFile) {
         set.Delete(1);
     });
     waitReady(ready);
-    const RecordResult added = addContact(dir.path(), named("d"), clock, 1);
+    const RecordResult added = addContact(dir.path(), test::contactRecord("d"), clock, 1);
     EXPECT_EQ(exitStatus(pid), 0);
     EXPECT_TRUE(added.ok()) << added.error;
     std::vector<std::string> names;
@@ -126,13 +121,13 @@ TEST(FileSharing, ConcurrentAddsGetDistinctIds) {
         signalReady();
         test::FixedClock clock(45000.5);
         for (int i = 0; i < kEach; ++i) {
-            addContact(dir.path(), named("child"), clock, 2);
+            addContact(dir.path(), test::contactRecord("child"), clock, 2);
         }
     });
     waitReady(ready);
     test::FixedClock clock(45000.5);
     for (int i = 0; i < kEach; ++i) {
-        addContact(dir.path(), named("parent"), clock, 1);
+        addContact(dir.path(), test::contactRecord("parent"), clock, 1);
     }
     EXPECT_EQ(exitStatus(pid), 0);
     const auto contacts = allContacts(dir.path());

@@ -7,6 +7,7 @@
 #include "storage/TypeRecords.h"
 #include "storage/TypeSet.h"
 #include "support/FixedClock.h"
+#include "support/Records.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,6 @@
 using namespace trevik;
 using trevik::test::TempDir;
 
-namespace {
-
-Contact named(const std::string& name) {
-    Contact c;
-    c.name = name;
-    return c;
-}
-
-} // namespace
-
 TEST(ContactLookup, IdsStartAtOneAndAreLargestPlusOne) {
     TempDir dir;
     test::FixedClock clock(45000.5);
@@ -34,20 +25,20 @@ TEST(ContactLookup, IdsStartAtOneAndAreLargestPlusOne) {
         set.Open();
         EXPECT_EQ(set.NextId(), 0);
     }
-    EXPECT_EQ(addContact(dir.path(), named("a"), clock, 9).id, 1);
-    EXPECT_EQ(addContact(dir.path(), named("b"), clock, 9).id, 2);
-    EXPECT_EQ(addContact(dir.path(), named("c"), clock, 9).id, 3);
+    EXPECT_EQ(addContact(dir.path(), test::contactRecord("a"), clock, 9).id, 1);
+    EXPECT_EQ(addContact(dir.path(), test::contactRecord("b"), clock, 9).id, 2);
+    EXPECT_EQ(addContact(dir.path(), test::contactRecord("c"), clock, 9).id, 3);
     ASSERT_TRUE(deleteAddress(dir.path(), 3).result.ok());
-    EXPECT_EQ(addContact(dir.path(), named("d"), clock, 9).id, 3); // reused
+    EXPECT_EQ(addContact(dir.path(), test::contactRecord("d"), clock, 9).id, 3); // reused
     ASSERT_TRUE(deleteAddress(dir.path(), 1).result.ok());
-    EXPECT_EQ(addContact(dir.path(), named("e"), clock, 9).id, 4);
+    EXPECT_EQ(addContact(dir.path(), test::contactRecord("e"), clock, 9).id, 4);
 }
 
 TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
     TempDir dir;
     test::FixedClock clock(45000.5);
-    addContact(dir.path(), named("Ann"), clock, 9);
-    addContact(dir.path(), named("Bob"), clock, 9);
+    addContact(dir.path(), test::contactRecord("Ann"), clock, 9);
+    addContact(dir.path(), test::contactRecord("Bob"), clock, 9);
     {
         AddrSet set(dir.path());
         set.Open();
@@ -64,7 +55,7 @@ TEST(ContactLookup, FindByIdLoadsTheRecordOrReturnsZero) {
 TEST(ContactLookup, FindByOriginNeedsTheExactStampAndUid) {
     TempDir dir;
     test::FixedClock clock(45000.123456789);
-    addContact(dir.path(), named("Ann"), clock, 77);
+    addContact(dir.path(), test::contactRecord("Ann"), clock, 77);
     AddrSet set(dir.path());
     set.Open();
     EXPECT_EQ(set.FindByOrigin(45000.123456789, 77), 1);
@@ -76,7 +67,7 @@ TEST(ContactLookup, AddAndChangeStampTheRecord) {
     TempDir dir;
     test::FixedClock clock;
     clock.set({2024, 3, 1}, {10, 20, 30, 456});
-    const RecordResult added = addContact(dir.path(), named("Ann"), clock, 4242);
+    const RecordResult added = addContact(dir.path(), test::contactRecord("Ann"), clock, 4242);
     const Contact stored = *loadContact(dir.path(), added.id);
     EXPECT_EQ(stored.originUid, 4242);
     EXPECT_EQ(stored.created, encodeDateTime({2024, 3, 1}, {10, 20, 30, 456}));
