@@ -9,7 +9,9 @@
 #include "platform/StoredText.h"
 #include "platform/SystemLocale.h"
 #include "settings/Settings.h"
+#include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "support/Records.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
@@ -80,6 +82,7 @@ private:
         services = std::make_unique<Services>(Services{env->clock, env->messages, env->tray,
                                                        env->shell, env->files, env->sounds, *locale,
                                                        SettingsFile(env->configPath())});
+        services->dataDir = env->dataPath();
     }
 
     std::unique_ptr<TAddNewForm> editor(const EditorSetup& setup = {},
@@ -286,6 +289,48 @@ private slots:
         edited->SaveCal->click();
         QCOMPARE(env->messages.shown.size(), std::size_t(0));
         QCOMPARE(loadEntry({}, 1)->timeFrom, fields.timeFrom);
+    }
+
+    // The manual's pictures: the editor holding a contact and a linked entry, and the two
+    // pickers it opens, each on the value in its box.
+    void theManualsPicturesShowTheEditorAndItsPickers() {
+        useLocale(QStringLiteral("en_GB"));
+        Contact anna = test::contactRecord("Anna Berg", "anna.berg@example.org");
+        anna.home = "0151 234 5678";
+        anna.address = "Harbour Road 4\r\nKirkwall";
+        anna.id = trevik::addContact(env->dataPath(), anna, env->clock, 1).id;
+        CalendarEntry lunch =
+            test::entryRecord("Lunch with Anna", dayNumberFromCivil({2026, 12, 9}), anna.id);
+        lunch.timeFrom = timeFraction({12, 30, 0, 0});
+        lunch.timeTo = timeFraction({13, 30, 0, 0});
+        lunch.alarm = timeFraction({12, 0, 0, 0});
+        EditorSetup setup;
+        setup.findCase = 4;
+        setup.contact = loadContact(env->dataPath(), anna.id);
+        setup.entry =
+            loadEntry(env->dataPath(), trevik::addEntry(env->dataPath(), lunch, env->clock, 1).id);
+        setup.linkChecked = true;
+        auto form = editor(setup, true);
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->grab().save(QStringLiteral(TREVIK_SCREENSHOT_DIR "/entry-editor.png")));
+
+        bool dateSaved = false;
+        const DateSeen date = pickDate(form->DateFromButton, [&](TDateForm* picker) {
+            dateSaved =
+                picker->grab().save(QStringLiteral(TREVIK_SCREENSHOT_DIR "/date-picker.png"));
+            picker->CancelButton->click();
+        });
+        QVERIFY(dateSaved);
+        QCOMPARE(date.selected, QDate(2026, 12, 9));
+        bool timeSaved = false;
+        const TimeSeen time = pickTime(form->TimeFromButton, [&](TTimeForm* picker) {
+            timeSaved =
+                picker->grab().save(QStringLiteral(TREVIK_SCREENSHOT_DIR "/time-picker.png"));
+            picker->CancelButton->click();
+        });
+        QVERIFY(timeSaved);
+        QCOMPARE(time.selected, QStringLiteral("12:30"));
+        QVERIFY(time.selectedVisible);
     }
 
     void datePickerPagesClearsAndCancels() {
