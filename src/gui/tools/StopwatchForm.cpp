@@ -1,7 +1,7 @@
 #include "tools/StopwatchForm.h"
 
 #include "platform/Services.h"
-#include "tools/ToolFonts.h"
+#include "tools/DeskToolParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,17 +10,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* made = new QPushButton(QString::fromLatin1(caption), parent);
-    made->setObjectName(QString::fromLatin1(name));
-    made->setAutoDefault(false);
-    return made;
-}
-
-} // namespace
-
 TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
@@ -28,19 +17,10 @@ TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("StopwatchForm"));
     setWindowTitle(QStringLiteral("Stopwatch"));
 
-    TimeLabel = new QLabel(QStringLiteral("00:00:00"), this);
-    TimeLabel->setObjectName(QStringLiteral("TimeLabel"));
-    TimeLabel->setFont(toolDisplayFont());
-    TimeLabel->setAlignment(Qt::AlignCenter);
-    Start = button("Start", "Start", this);
-    Stop = button("Stop", "Stop", this);
-    Reset = button("Reset", "Reset", this);
-    auto* commentLabel = new QLabel(QStringLiteral("Comment"), this);
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setAccessibleName(QStringLiteral("Comment"));
-    commentLabel->setBuddy(Edit2);
-    CloseButton = button("CloseButton", "Close", this);
+    TimeLabel = toolTimeLabel(this);
+    Start = toolButton("Start", "Start", this);
+    Stop = toolButton("Stop", "Stop", this);
+    Reset = toolButton("Reset", "Reset", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TimeLabel);
@@ -49,20 +29,12 @@ TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
     buttons->addWidget(Stop);
     buttons->addWidget(Reset);
     layout->addLayout(buttons);
-    auto* commentRow = new QHBoxLayout;
-    commentRow->addWidget(commentLabel);
-    commentRow->addWidget(Edit2, 1);
-    layout->addLayout(commentRow);
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch(1);
-    closeRow->addWidget(CloseButton);
-    layout->addLayout(closeRow);
+    const CommentAndClose bottom = addCommentAndClose(layout, this);
+    Edit2 = bottom.comment;
+    CloseButton = bottom.close;
     setFixedSize(sizeHint());
 
-    Stopwatch = new QTimer(this);
-    Stopwatch->setObjectName(QStringLiteral("Stopwatch"));
-    Stopwatch->setSingleShot(true); // set for each next second: see showStopwatch
-    Stopwatch->setTimerType(Qt::PreciseTimer);
+    Stopwatch = secondTimer("Stopwatch", this); // see showStopwatch
 
     connect(Start, &QPushButton::clicked, this, &TStopwatchForm::StartClick);
     connect(Stop, &QPushButton::clicked, this, &TStopwatchForm::StopClick);
@@ -72,9 +44,7 @@ TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
 }
 
 void TStopwatchForm::Open() {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void TStopwatchForm::StartClick() {

@@ -4,7 +4,7 @@
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "settings/Settings.h"
-#include "tools/ToolFonts.h"
+#include "tools/DeskToolParts.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -20,13 +20,6 @@
 using namespace trevik;
 
 namespace {
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* made = new QPushButton(QString::fromLatin1(caption), parent);
-    made->setObjectName(QString::fromLatin1(name));
-    made->setAutoDefault(false);
-    return made;
-}
 
 // Leaving the box for another control of the window; not the window losing the focus, nor a
 // context menu opening.
@@ -48,27 +41,18 @@ TTimerForm::TTimerForm(Services& services, std::function<std::int32_t()> alarmRe
     setObjectName(QStringLiteral("TimerForm"));
     setWindowTitle(QStringLiteral("Timer"));
 
-    TimeLabel = new QLabel(QStringLiteral("00:00:00"), this);
-    TimeLabel->setObjectName(QStringLiteral("TimeLabel"));
-    TimeLabel->setFont(toolDisplayFont());
-    TimeLabel->setAlignment(Qt::AlignCenter);
+    TimeLabel = toolTimeLabel(this);
     TimeEdit = new QLineEdit(QStringLiteral("00:00:00"), this);
     TimeEdit->setObjectName(QStringLiteral("TimeEdit"));
     TimeEdit->setAccessibleName(QStringLiteral("Time"));
     // Room for "hh:mm:ss" and a little more, not the box's default width.
     TimeEdit->setFixedWidth(
         TimeEdit->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) * 3 / 2 + 12);
-    Set = button("Set", "Set", this);
-    Start = button("Start", "Start", this);
-    Stop = button("Stop", "Stop", this);
+    Set = toolButton("Set", "Set", this);
+    Start = toolButton("Start", "Start", this);
+    Stop = toolButton("Stop", "Stop", this);
     RestartBox = new QCheckBox(QStringLiteral("Auto restart"), this);
     RestartBox->setObjectName(QStringLiteral("RestartBox"));
-    auto* commentLabel = new QLabel(QStringLiteral("Comment"), this);
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setAccessibleName(QStringLiteral("Comment"));
-    commentLabel->setBuddy(Edit2);
-    CloseButton = button("CloseButton", "Close", this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TimeLabel);
@@ -79,21 +63,13 @@ TTimerForm::TTimerForm(Services& services, std::function<std::int32_t()> alarmRe
     timeRow->addWidget(Stop);
     layout->addLayout(timeRow);
     layout->addWidget(RestartBox);
-    auto* commentRow = new QHBoxLayout;
-    commentRow->addWidget(commentLabel);
-    commentRow->addWidget(Edit2, 1);
-    layout->addLayout(commentRow);
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch(1);
-    closeRow->addWidget(CloseButton);
-    layout->addLayout(closeRow);
+    const CommentAndClose bottom = addCommentAndClose(layout, this);
+    Edit2 = bottom.comment;
+    CloseButton = bottom.close;
     setFixedSize(sizeHint());
 
     TimerPlayer = services_.sounds.create();
-    PIMTimer = new QTimer(this);
-    PIMTimer->setObjectName(QStringLiteral("PIMTimer"));
-    PIMTimer->setSingleShot(true); // set for each next second: see showCountdown
-    PIMTimer->setTimerType(Qt::PreciseTimer);
+    PIMTimer = secondTimer("PIMTimer", this); // see showCountdown
 
     connect(Set, &QPushButton::clicked, this, &TTimerForm::SetClick);
     connect(Start, &QPushButton::clicked, this, &TTimerForm::StartClick);
@@ -110,9 +86,7 @@ TTimerForm::~TTimerForm() = default;
 void TTimerForm::Open() {
     TimeEdit->setText(QString::fromStdString(LoadTimerTime(services_.settings)));
     RestartBox->setChecked(LoadTimerAutoRepeat(services_.settings));
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void TTimerForm::reportUnread(const TimerTextReading& reading) {
@@ -157,9 +131,7 @@ void TTimerForm::PIMTimerTimer() {
 
 void TTimerForm::RanOut() {
     PIMTimer->stop();
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
     const std::string sound = LoadAlarmSound(services_.settings);
     if (sound.empty()) {
         services_.messages.show(this, QStringLiteral("No sound selected!"),
