@@ -2,6 +2,7 @@
 
 #include "address/AddressDeletion.h"
 #include "address/AddressList.h"
+#include "address/AddressListDelegate.h"
 #include "address/AddressListModel.h"
 #include "editor/EditorSetup.h"
 #include "host/PaneActivation.h"
@@ -49,6 +50,7 @@ void AddressPane::buildList(QWidget* parent) {
     AddressView->setObjectName(QStringLiteral("AddressView"));
     AddressView->setAccessibleName(QStringLiteral("Address book"));
     AddressView->setModel(model_);
+    AddressView->setItemDelegate(new AddressListDelegate(AddressView));
     AddressView->setRootIsDecorated(false);
     AddressView->setUniformRowHeights(true);
     AddressView->setItemsExpandable(false);
