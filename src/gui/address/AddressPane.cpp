@@ -189,7 +189,12 @@ void AddressPane::ShowAddressFull(int row) {
                                    : fromStored(AddressColumnText(model_->contact(row), int(i)))
                                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
-    // The card's rows follow the new texts, also while the card is hidden.
+    // A card the list hides is laid out when it is shown: AddrFullClick fills it again then.
+    // Laying it out on every keystroke in the find box would cost more than the refill.
+    if (AddressFull->isHidden()) {
+        return;
+    }
+    // The card's rows follow the new texts.
     QWidget* card = AddressFull->findChild<QScrollArea*>()->widget();
     card->layout()->invalidate();
     card->adjustSize();
