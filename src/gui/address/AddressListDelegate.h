@@ -16,8 +16,8 @@ class QStyle;
 // does (the style's own background, the text elided at the right, the same margins and
 // colours), but lays out each text once and keeps the laid-out glyphs: the style would shape
 // every visible text three times on each repaint, which made a keystroke in the find box slow.
-// Cells that need more than one line of plain text, and other styles, get the style's own
-// painting.
+// Cells with more than one line, a check box, an icon or a focus frame of their own, and the
+// cells of other styles, get the style's own painting.
 class AddressListDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -26,10 +26,10 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+private:
     // How many laid-out texts are kept at most; past that the kept ones are dropped at once.
     static constexpr int kMaxKeptTexts = 4096;
 
-private:
     // A text as it is shown at one width: the same text at the same width, font and alignment
     // always looks the same, whichever row or column shows it.
     struct TextKey {
