@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRawFont>
+#include <QScreen>
 #include <QStyle>
 #include <QTextLayout>
 #include <QTextOption>
@@ -55,11 +56,15 @@ bool AddressListDelegate::drawsPlainText(const QStyleOptionViewItem& option, con
 }
 
 void AddressListDelegate::useFont(const QFont& font) const {
-    if (font == keptFont_ && !latinAdvances_.empty()) {
+    // A text is laid out for the main screen's resolution, which a font does not tell.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen != nullptr ? screen->logicalDotsPerInchY() : 0;
+    if (font == keptFont_ && dpi == keptDpi_ && !latinAdvances_.empty()) {
         return;
     }
     kept_.clear();
     keptFont_ = font;
+    keptDpi_ = dpi;
     // The widths the guess adds up; a character the font's own face lacks has none, as its
     // fallback face may be taller.
     const QRawFont face = QRawFont::fromFont(font);

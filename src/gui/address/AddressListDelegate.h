@@ -48,7 +48,7 @@ private:
     };
 
     static bool drawsPlainText(const QStyleOptionViewItem& option, const QStyle& style);
-    // Drops what was laid out in another font.
+    // Drops what was laid out in another font or for another screen resolution.
     void useFont(const QFont& font) const;
     // True when the text's width, guessed from the widths of its characters, exceeds `width`
     // by so much that it must be elided; false also when the guess cannot be made.
@@ -56,6 +56,7 @@ private:
     const LaidOutText& laidOut(const QStyleOptionViewItem& option, int width) const;
 
     mutable QFont keptFont_;
+    mutable qreal keptDpi_ = 0;
     mutable std::vector<qreal> latinAdvances_; // by character below U+0100, -1 when unknown
     mutable QHash<TextKey, LaidOutText> kept_;
 };
