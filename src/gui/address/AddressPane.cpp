@@ -2,6 +2,7 @@
 
 #include "address/AddressDeletion.h"
 #include "address/AddressList.h"
+#include "address/AddressListDelegate.h"
 #include "address/AddressListModel.h"
 #include "editor/EditorSetup.h"
 #include "host/PaneActivation.h"
@@ -49,6 +50,7 @@ void AddressPane::buildList(QWidget* parent) {
     AddressView->setObjectName(QStringLiteral("AddressView"));
     AddressView->setAccessibleName(QStringLiteral("Address book"));
     AddressView->setModel(model_);
+    AddressView->setItemDelegate(new AddressListDelegate(AddressView));
     AddressView->setRootIsDecorated(false);
     AddressView->setUniformRowHeights(true);
     AddressView->setItemsExpandable(false);
@@ -187,7 +189,12 @@ void AddressPane::ShowAddressFull(int row) {
                                    : fromStored(addressColumnText(model_->contact(row), int(i)))
                                          .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
-    // The card's rows follow the new texts, also while the card is hidden.
+    // A card the list hides is laid out when it is shown: AddrFullClick fills it again then.
+    // Laying it out on every keystroke in the find box would cost more than the refill.
+    if (AddressFull->isHidden()) {
+        return;
+    }
+    // The card's rows follow the new texts.
     QWidget* card = AddressFull->findChild<QScrollArea*>()->widget();
     card->layout()->invalidate();
     card->adjustSize();
