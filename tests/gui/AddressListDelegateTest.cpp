@@ -38,7 +38,7 @@ private:
         Contact contact = test::contactRecord(name, email);
         contact.home = home;
         contact.address = address;
-        return AddContact({}, contact, env->clock, 1).id;
+        return trevik::addContact(env->dataPath(), contact, env->clock, 1).id;
     }
 
     QTreeView* view() { return pane->AddressView; }
@@ -225,7 +225,7 @@ private slots:
         Contact mary = pane->contactAt(row);
         mary.name = "Mara";
         mary.email = "mara@example.org";
-        QVERIFY(ChangeContact({}, mary, env->clock).ok());
+        QVERIFY(changeContact({}, mary, env->clock).ok());
         refill(QString());
         QCOMPARE(fromStored(pane->contactAt(rowOf(QStringLiteral("Mara"))).name),
                  QStringLiteral("Mara"));
