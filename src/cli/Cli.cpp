@@ -65,20 +65,17 @@ bool readGlobalOptions(std::vector<std::string>& rest, GlobalOptions& options, s
     static const std::string kDataDir = "--data-dir";
     while (!rest.empty() && rest[0].starts_with("-")) {
         const std::string word = rest[0];
-        if (word == kDataDir) {
-            if (rest.size() < 2 || rest[1].empty()) {
+        if (word == kDataDir || word.starts_with(kDataDir + "=")) {
+            const bool separate = word == kDataDir;
+            const std::string value = !separate         ? word.substr(kDataDir.size() + 1)
+                                      : rest.size() > 1 ? rest[1]
+                                                        : std::string();
+            if (value.empty()) {
                 err << kTool << ": option '--data-dir' needs a value\n";
                 return false;
             }
-            options.dataDir = rest[1];
-            rest.erase(rest.begin(), rest.begin() + 2);
-        } else if (word.starts_with(kDataDir + "=")) {
-            options.dataDir = word.substr(kDataDir.size() + 1);
-            rest.erase(rest.begin());
-            if (options.dataDir.empty()) {
-                err << kTool << ": option '--data-dir' needs a value\n";
-                return false;
-            }
+            options.dataDir = value;
+            rest.erase(rest.begin(), rest.begin() + (separate ? 2 : 1));
         } else if (word == "--help" || word == "-h") {
             options.help = true;
             rest.erase(rest.begin());

@@ -118,8 +118,8 @@ bool TMainForm::loadInstallationUid() {
 }
 
 void TMainForm::changeToDataDirectory() {
-    std::error_code error;
     const std::string dir = loadDataDir(services_.settings);
+    std::error_code error;
     if (!dir.empty()) {
         // The process also works there, so that a relative file link opens beside the records.
         std::filesystem::current_path(dir, error);
@@ -127,9 +127,11 @@ void TMainForm::changeToDataDirectory() {
             services_.messages.show(this, QStringLiteral("Couldn't change dierctory!"),
                                     QStringLiteral("System error"), MessageButtons::Ok,
                                     MessageIcon::Warning);
+        } else {
+            services_.dataDir = std::filesystem::current_path(error);
         }
     }
-    if (services_.dataDir.empty() || (!dir.empty() && !error)) {
+    if (services_.dataDir.empty()) {
         services_.dataDir = std::filesystem::current_path(error);
     }
 }

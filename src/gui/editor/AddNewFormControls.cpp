@@ -1,6 +1,7 @@
 #include "editor/AddNewForm.h"
 
 #include "editor/NamedComboBox.h"
+#include "platform/PlainButton.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,13 +36,6 @@ LimitedMemo* memo(QWidget* parent, const char* name, std::size_t width) {
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 // A label whose caption names the control for screen readers and whose mnemonic focuses it.
 void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* field,
             QWidget* extra = nullptr) {
@@ -67,7 +61,7 @@ TAddNewForm::TAddNewForm(Services& services, const DisplaySettings& display,
     auto* calendarGroup = new QGroupBox(QStringLiteral("Calendar"), this);
     buildAddressHalf(addressGroup);
     buildCalendarHalf(calendarGroup);
-    Cancel = button(this, "Cancel", QStringLiteral("Close"));
+    Cancel = plainButton("Cancel", QStringLiteral("Close"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(addressGroup);
     layout->addWidget(calendarGroup);
@@ -104,8 +98,8 @@ void TAddNewForm::buildAddressHalf(QGroupBox* group) {
     addRow(grid, 6, QStringLiteral("WWW:"), WWWEdit);
     addRow(grid, 7, QStringLiteral("&Address:"), AddressEdit);
     addRow(grid, 8, QStringLiteral("Mi&sc:"), MiscEdit);
-    SaveAddr = button(group, "SaveAddr", QStringLiteral("Save"));
-    SaveAddrAsNew = button(group, "SaveAddrAsNew", QStringLiteral("Save as New"));
+    SaveAddr = plainButton("SaveAddr", QStringLiteral("Save"), group);
+    SaveAddrAsNew = plainButton("SaveAddrAsNew", QStringLiteral("Save as New"), group);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(SaveAddr);
@@ -135,12 +129,12 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     // No maximum length: a longer path is refused with a message, not cut into another path.
     FileLinkEdit = lineEdit(group, "FileLinkEdit");
     grid->setVerticalSpacing(3);
-    DateFromButton = button(group, "DateFromButton", QStringLiteral("..."));
-    DateToButton = button(group, "DateToButton", QStringLiteral("..."));
-    TimeFromButton = button(group, "TimeFromButton", QStringLiteral("..."));
-    TimeToButton = button(group, "TimeToButton", QStringLiteral("..."));
-    AlarmButton = button(group, "AlarmButton", QStringLiteral("..."));
-    FileLinkButton = button(group, "FileLinkButton", QStringLiteral("..."));
+    DateFromButton = plainButton("DateFromButton", QStringLiteral("..."), group);
+    DateToButton = plainButton("DateToButton", QStringLiteral("..."), group);
+    TimeFromButton = plainButton("TimeFromButton", QStringLiteral("..."), group);
+    TimeToButton = plainButton("TimeToButton", QStringLiteral("..."), group);
+    AlarmButton = plainButton("AlarmButton", QStringLiteral("..."), group);
+    FileLinkButton = plainButton("FileLinkButton", QStringLiteral("..."), group);
     for (QPushButton* picker : {DateFromButton, DateToButton, TimeFromButton, TimeToButton,
                                 AlarmButton, FileLinkButton}) {
         picker->setFixedWidth(32);
@@ -176,8 +170,8 @@ void TAddNewForm::buildCalendarHalf(QGroupBox* group) {
     // Both end boxes are captioned "To:"; a screen reader needs to tell them apart.
     DateToEdit->setAccessibleName(QStringLiteral("Date to"));
     TimeToEdit->setAccessibleName(QStringLiteral("Time to"));
-    SaveCal = button(group, "SaveCal", QStringLiteral("Save"));
-    SaveCalAsNew = button(group, "SaveCalAsNew", QStringLiteral("Save as New"));
+    SaveCal = plainButton("SaveCal", QStringLiteral("Save"), group);
+    SaveCalAsNew = plainButton("SaveCalAsNew", QStringLiteral("Save as New"), group);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Link);
     buttons->addStretch();

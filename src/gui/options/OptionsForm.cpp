@@ -5,6 +5,7 @@
 #include "calendar/TypeUse.h"
 #include "exchange/RecycleBin.h"
 #include "platform/FileErrors.h"
+#include "platform/PlainButton.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "settings/DisplayRatio.h"
@@ -44,13 +45,6 @@ QCheckBox* check(const char* name, const char* caption, QWidget* parent) {
     return box;
 }
 
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 // "1 calendar entry uses", "3 calendar entries use".
 QString useText(int count) {
     return count == 1 ? QStringLiteral("1 calendar entry uses this type; it will show no type.")
@@ -74,9 +68,9 @@ TOptionsForm::TOptionsForm(Services& services, std::int32_t& addressRatio, RunAt
     OptionsPage->addTab(DisplaySheet, QStringLiteral("Display"));
     OptionsPage->addTab(MiscSheet, QStringLiteral("Misc"));
     OptionsPage->addTab(TypeSheet, QStringLiteral("Types"));
-    OK = button("OK", "OK", this);
+    OK = plainButton("OK", QStringLiteral("OK"), this);
     OK->setDefault(true);
-    Cancel = button("Cancel", "Cancel", this);
+    Cancel = plainButton("Cancel", QStringLiteral("Cancel"), this);
     connect(OK, &QPushButton::clicked, this, &TOptionsForm::OKClick);
     connect(Cancel, &QPushButton::clicked, this, &TOptionsForm::CancelClick);
     auto* layout = new QVBoxLayout(this);
@@ -181,7 +175,7 @@ QWidget* TOptionsForm::buildMiscSheet() {
     AlarmEdit->setObjectName(QStringLiteral("AlarmEdit"));
     soundLabel->setBuddy(AlarmEdit);
     AlarmEdit->setAccessibleName(QStringLiteral("Alaram sound"));
-    Button1 = button("Button1", "...", sheet);
+    Button1 = plainButton("Button1", QStringLiteral("..."), sheet);
     Button1->setAccessibleName(QStringLiteral("Choose alarm sound"));
     Button1->setToolTip(QStringLiteral("Choose alarm sound"));
     Button1->setFixedWidth(Button1->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 20);
@@ -205,8 +199,8 @@ QWidget* TOptionsForm::buildMiscSheet() {
             [this] { weekStartsMonday_ = WeekCheck->isChecked(); });
 
     auto* outdated = new QGroupBox(QStringLiteral("Delete Outdated Entries"), sheet);
-    Delete = button("Delete", "Delete Now!", outdated);
-    EmptyBin = button("EmptyBin", "&Empty recycle bin", outdated);
+    Delete = plainButton("Delete", QStringLiteral("Delete Now!"), outdated);
+    EmptyBin = plainButton("EmptyBin", QStringLiteral("&Empty recycle bin"), outdated);
     auto* outdatedRow = new QHBoxLayout(outdated);
     outdatedRow->addWidget(Delete);
     outdatedRow->addWidget(EmptyBin);
@@ -241,9 +235,9 @@ QWidget* TOptionsForm::buildTypeSheet() {
     TypeListBox = new QListWidget(group);
     TypeListBox->setObjectName(QStringLiteral("TypeListBox"));
     TypeListBox->setAccessibleName(QStringLiteral("User defined calendar item types"));
-    AddButton = button("AddButton", "&Add", group);
-    EditButton = button("EditButton", "&Edit", group);
-    DeleteButton = button("DeleteButton", "&Delete", group);
+    AddButton = plainButton("AddButton", QStringLiteral("&Add"), group);
+    EditButton = plainButton("EditButton", QStringLiteral("&Edit"), group);
+    DeleteButton = plainButton("DeleteButton", QStringLiteral("&Delete"), group);
     connect(AddButton, &QPushButton::clicked, this, &TOptionsForm::AddButtonClick);
     connect(EditButton, &QPushButton::clicked, this, &TOptionsForm::EditButtonClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TOptionsForm::DeleteButtonClick);

@@ -1,5 +1,7 @@
 #include "tools/DeskToolParts.h"
 
+#include "platform/PlainButton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,13 +14,6 @@ QFont toolDisplayFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(35);
     return font;
-}
-
-QPushButton* toolButton(const char* name, const char* caption, QWidget* parent) {
-    auto* made = new QPushButton(QString::fromLatin1(caption), parent);
-    made->setObjectName(QString::fromLatin1(name));
-    made->setAutoDefault(false);
-    return made;
 }
 
 QLabel* toolTimeLabel(QWidget* parent) {
@@ -35,7 +30,7 @@ CommentAndClose addCommentAndClose(QVBoxLayout* layout, QWidget* parent) {
     comment->setObjectName(QStringLiteral("Edit2"));
     comment->setAccessibleName(QStringLiteral("Comment"));
     commentLabel->setBuddy(comment);
-    QPushButton* close = toolButton("CloseButton", "Close", parent);
+    QPushButton* close = plainButton("CloseButton", QStringLiteral("Close"), parent);
     auto* commentRow = new QHBoxLayout;
     commentRow->addWidget(commentLabel);
     commentRow->addWidget(comment, 1);

@@ -15,9 +15,6 @@ class QWidget;
 // missing).
 QFont toolDisplayFont();
 
-// A button that Enter in a box does not press.
-QPushButton* toolButton(const char* name, const char* caption, QWidget* parent);
-
 // The "00:00:00" reading at the top, centred in the large font.
 QLabel* toolTimeLabel(QWidget* parent);
 

@@ -1,5 +1,6 @@
 #include "tools/StopwatchForm.h"
 
+#include "platform/PlainButton.h"
 #include "platform/Services.h"
 #include "tools/DeskToolParts.h"
 
@@ -18,9 +19,9 @@ TStopwatchForm::TStopwatchForm(Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Stopwatch"));
 
     TimeLabel = toolTimeLabel(this);
-    Start = toolButton("Start", "Start", this);
-    Stop = toolButton("Stop", "Stop", this);
-    Reset = toolButton("Reset", "Reset", this);
+    Start = plainButton("Start", QStringLiteral("Start"), this);
+    Stop = plainButton("Stop", QStringLiteral("Stop"), this);
+    Reset = plainButton("Reset", QStringLiteral("Reset"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TimeLabel);

@@ -1,6 +1,7 @@
 #include "tools/TimerForm.h"
 
 #include "platform/FileErrors.h"
+#include "platform/PlainButton.h"
 #include "platform/Services.h"
 #include "platform/StoredText.h"
 #include "settings/Settings.h"
@@ -48,9 +49,9 @@ TTimerForm::TTimerForm(Services& services, std::function<std::int32_t()> alarmRe
     // Room for "hh:mm:ss" and a little more, not the box's default width.
     TimeEdit->setFixedWidth(
         TimeEdit->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) * 3 / 2 + 12);
-    Set = toolButton("Set", "Set", this);
-    Start = toolButton("Start", "Start", this);
-    Stop = toolButton("Stop", "Stop", this);
+    Set = plainButton("Set", QStringLiteral("Set"), this);
+    Start = plainButton("Start", QStringLiteral("Start"), this);
+    Stop = plainButton("Stop", QStringLiteral("Stop"), this);
     RestartBox = new QCheckBox(QStringLiteral("Auto restart"), this);
     RestartBox->setObjectName(QStringLiteral("RestartBox"));
 
