@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "CommandFactories.h"
 #include "StoredText.h"
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"

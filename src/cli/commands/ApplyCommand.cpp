@@ -1,5 +1,6 @@
 #include "ChoiceOptions.h"
 #include "Command.h"
+#include "CommandFactories.h"
 #include "TerminalPrompter.h"
 #include "exchange/UpdateApplier.h"
 #include "exchange/UpdateChoices.h"

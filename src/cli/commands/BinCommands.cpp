@@ -1,5 +1,6 @@
 #include "Arguments.h"
 #include "Command.h"
+#include "CommandFactories.h"
 #include "JsonList.h"
 #include "Output.h"
 #include "OutputFormat.h"

@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "CommandFactories.h"
 #include "RecordLookup.h"
 #include "RecordResultCheck.h"
 #include "address/AddressDeletion.h"

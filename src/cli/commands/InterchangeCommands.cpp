@@ -2,6 +2,7 @@
 // file per record.
 #include "ChoiceOptions.h"
 #include "Command.h"
+#include "CommandFactories.h"
 #include "TerminalPrompter.h"
 #include "interchange/Interchange.h"
 

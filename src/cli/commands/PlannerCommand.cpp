@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "CommandFactories.h"
 #include "JsonList.h"
 #include "Output.h"
 #include "OutputFormat.h"

@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "CommandFactories.h"
 #include "exchange/PrepareExchange.h"
 
 #include <stdexcept>
