@@ -5,6 +5,9 @@ PACKAGE_BUILD ?= build-package
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+# Every warning an error: on for `make test` (and so in CI), off otherwise, so that a newer
+# compiler's new warning does not stop `make run`.
+WERROR ?= OFF
 
 .PHONY: all deps configure build fuzz-build run test test-asan bench package clean
 
@@ -14,7 +17,8 @@ deps:
 	scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DTREVIK_WERROR=$(WERROR) \
+		$(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -27,9 +31,10 @@ run: configure
 # The fuzz targets need clang and sanitizers of their own, so they build apart.
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-		-DTREVIK_FUZZ=ON $(CMAKE_FLAGS)
+		-DTREVIK_FUZZ=ON -DTREVIK_WERROR=$(WERROR) $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
+test: WERROR = ON
 test: build fuzz-build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -46,7 +51,7 @@ package: deps
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-	    -DTREVIK_TESTS=OFF -DTREVIK_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	    -DTREVIK_TESTS=OFF -DTREVIK_BENCHMARKS=OFF -DTREVIK_WERROR=$(WERROR) $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
 	rm -f $(PACKAGE_BUILD)/trevik_*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB

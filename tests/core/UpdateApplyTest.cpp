@@ -114,8 +114,10 @@ TEST(ApplyUpdate, NewRecordsAreAddedWithNewLocalIdsAndTheirIdentityAndFoundTheSe
 TEST(ApplyUpdate, NewDataPromptAsksAddNewItemWithTheIncomingLinesAndEachAnswerCounts) {
     Receiver here;
     std::vector<Contact> incoming;
+    DateTime created = 300;
     for (const char* name : {"A", "B", "C", "D", "E"}) {
-        incoming.push_back(contactOf(name, 300 + incoming.size(), kThere, 301));
+        incoming.push_back(contactOf(name, created, kThere, 301));
+        created += 1;
     }
     const std::string file = exchangeOf({}, incoming, {});
     // Yes, No, Yes to All: the rest come in without a question.

@@ -273,7 +273,7 @@ private slots:
         selectRow(rowOf("bob"));
         pane().AddrDeleteClick();
         QVERIFY(!listedNames().contains(QStringLiteral("bob")));
-        const int shown = resets.count();
+        const qsizetype shown = resets.count();
         QTest::qWait(700);
         QCOMPARE(resets.count(), shown);
     }

@@ -214,7 +214,7 @@ private slots:
         env->messages.answers = {MessageResult::Ok};
         pane().CalDeleteClick();
         QVERIFY(!comments().contains(QStringLiteral("Lunch")));
-        const int shown = resets.count();
+        const qsizetype shown = resets.count();
         QTest::qWait(700);
         QCOMPARE(resets.count(), shown);
     }

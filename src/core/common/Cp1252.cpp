@@ -77,7 +77,7 @@ std::string utf8ToCp1252(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = 0;
+        std::size_t extra = 0;
         char32_t cp = 0;
         if (lead < 0x80) {
             cp = lead;
@@ -96,7 +96,7 @@ std::string utf8ToCp1252(std::string_view text) {
             continue;
         }
         bool valid = true;
-        for (int k = 1; valid && k <= extra; ++k) {
+        for (std::size_t k = 1; valid && k <= extra; ++k) {
             if (i + k >= text.size()) {
                 valid = false;
                 break;

@@ -64,8 +64,8 @@ bool FileSource::read(std::int64_t offset, std::uint8_t* out, std::size_t count)
             window_.resize(kWindowSize);
             std::size_t got = 0;
             while (got < window_.size()) {
-                const ssize_t n =
-                    ::pread(fd_, window_.data() + got, window_.size() - got, off_t(offset + got));
+                const ssize_t n = ::pread(fd_, window_.data() + got, window_.size() - got,
+                                          off_t(offset + std::int64_t(got)));
                 if (n < 0 && errno == EINTR) {
                     continue;
                 }

@@ -286,7 +286,8 @@ std::string fileUrl(const std::string& link) {
     }
     std::string url = "file://";
     static const char* hex = "0123456789ABCDEF";
-    for (const unsigned char c : link) {
+    for (const char byte : link) {
+        const auto c = static_cast<unsigned char>(byte);
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                            (c >= '0' && c <= '9') || std::strchr("/-._~", c) != nullptr;
         if (plain) {

@@ -106,7 +106,8 @@ void TAddNewForm::FormActivate() {
     SaveAddr->setEnabled(addressEditable && !addressSaved);
     SaveCal->setEnabled(entryEditable);
     presenceChanged();
-    TypeCombo->setCurrentIndex(typeCodes.indexOf(QString::number(typeCode)));
+    // typeCodes holds one code per item of the combo, so its index fits the combo's int.
+    TypeCombo->setCurrentIndex(static_cast<int>(typeCodes.indexOf(QString::number(typeCode))));
 }
 
 void TAddNewForm::presenceChanged() {
