@@ -93,6 +93,22 @@ TEST_F(BerlinTime, ContactsSurviveAVCardRoundTripInEveryField) {
     EXPECT_EQ(contactsToVCard(read.contacts), text);
 }
 
+TEST_F(BerlinTime, APhoneTypedAsATelUriIsTextInOldCardsAndAUriInNewOnes) {
+    std::vector<Contact> contacts = sampleContacts();
+    contacts[0].home = "tel:tel:1234";
+    const ContactsRead read = contactsFromVCard(contactsToVCard(contacts));
+    ASSERT_EQ(read.contacts.size(), 2u);
+    EXPECT_EQ(read.contacts[0].home, "tel:tel:1234");
+    const ContactsRead uri = contactsFromVCard(
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nTEL;TYPE=work:tel:+1-555\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nTEL;VALUE=URI:tel:+1-556\r\n"
+        "TEL;TYPE=WORK:tel:+1-557\r\nEND:VCARD\r\n");
+    ASSERT_EQ(uri.contacts.size(), 2u);
+    EXPECT_EQ(uri.contacts[0].work, "+1-555");
+    EXPECT_EQ(uri.contacts[1].home, "+1-556");
+    EXPECT_EQ(uri.contacts[1].work, "tel:+1-557");
+}
+
 TEST_F(BerlinTime, ReadsOldPhonesOutlookGoogleAndNextcloudCards) {
     const std::string v21 =
         "BEGIN:VCARD\r\nVERSION:2.1\r\n"

@@ -96,6 +96,20 @@ bool hasType(EVCardAttribute* attribute, const char* type) {
     return e_vcard_attribute_has_type(attribute, type);
 }
 
+// A number is a tel: URI only where the card says so; in a 3.0 card "tel:" is the number's own
+// text.
+bool isUriNumber(EVCard* card, EVCardAttribute* attribute) {
+    for (GList* v = e_vcard_attribute_get_param(attribute, EVC_VALUE); v; v = v->next) {
+        if (v->data && equalsIgnoringCase(static_cast<const char*>(v->data), "uri")) {
+            return true;
+        }
+    }
+    EVCardAttribute* version = e_vcard_get_attribute(card, EVC_VERSION);
+    GList* versionValue = version ? e_vcard_attribute_get_values(version) : nullptr;
+    return versionValue && versionValue->data &&
+           std::string_view(static_cast<const char*>(versionValue->data)) == "4.0";
+}
+
 std::vector<std::string> valuesOf(EVCardAttribute* attribute) {
     std::vector<std::string> values;
     for (GList* v = e_vcard_attribute_get_values(attribute); v; v = v->next) {
@@ -193,7 +207,7 @@ CardTexts readCard(EVCard* card) {
             texts.org = joinedValue(attribute, ", ");
         } else if (is(EVC_TEL)) {
             std::string number = joinedValue(attribute, " ");
-            if (number.starts_with("tel:")) {
+            if (number.starts_with("tel:") && isUriNumber(card, attribute)) {
                 number.erase(0, 4);
             }
             const int slot = phoneSlot(attribute);
