@@ -64,10 +64,20 @@ private:
         pane->SortBy(host->view.sortColumn);
     }
 
-    // The list once the view has laid out what the last change left pending.
+    // The list once the view has laid out what the last change left pending: the delayed
+    // layout runs from a timer and may show or hide a scroll bar after it, later on a busy
+    // machine, so the picture is taken when two in a row agree.
     QImage grabList() {
-        QTest::qWait(10); // the view's delayed layout runs from a timer
-        return view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage last;
+        for (int tries = 0; tries < 100; ++tries) {
+            QTest::qWait(10);
+            QImage picture = view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            if (picture == last) {
+                break;
+            }
+            last = std::move(picture);
+        }
+        return last;
     }
 
     // The list as the style paints it itself, for the moment of one grab.
