@@ -3,6 +3,7 @@
 #include "calendar/AddressLinks.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "storage/FileError.h"
 #include "support/FixedClock.h"
 #include "support/TempDir.h"
 
@@ -25,39 +26,46 @@ struct AddressListFixture : ::testing::Test {
         return addContact(dir.path(), c, clock, 1).id;
     }
 
+    // The book a list keeps from refill to refill, as the window's does.
+    ContactBook book;
+
+    AddressListing refill(std::string_view filter, std::int32_t uid = 1) {
+        return RefillAddressList(book, readAddressFile(book, dir.path(), clock, uid), filter);
+    }
+
+    std::vector<Contact> listedContacts(std::string_view filter, std::int32_t uid = 1) {
+        std::vector<Contact> contacts;
+        for (const std::uint32_t position : refill(filter, uid).positions) {
+            contacts.push_back(book.contacts().at(position));
+        }
+        return contacts;
+    }
+
     std::vector<std::string> listed(std::string_view filter) {
         std::vector<std::string> names;
-        for (const Contact& c : RefillAddressList(dir.path(), filter, clock, 1).contacts) {
+        for (const Contact& c : listedContacts(filter)) {
             names.push_back(c.name);
         }
         return names;
     }
 };
 
-std::vector<std::string> namesOf(const std::vector<Contact>& contacts) {
-    std::vector<std::string> names;
-    for (const Contact& c : contacts) {
-        names.push_back(c.name);
-    }
-    return names;
-}
-
 } // namespace
 
 TEST_F(AddressListFixture, TheSampleContactIsWrittenAtFirstUseAndShowsFromTheSecondRefill) {
-    const AddressListing first = RefillAddressList(dir.path(), "", clock, 77);
-    EXPECT_TRUE(first.contacts.empty());
+    const AddressListing first = refill("", 77);
+    EXPECT_TRUE(first.positions.empty());
     EXPECT_FALSE(first.matched);
-    const AddressListing second = RefillAddressList(dir.path(), "", clock, 77);
-    ASSERT_EQ(second.contacts.size(), 1u);
-    EXPECT_EQ(second.contacts[0].id, 1);
-    EXPECT_EQ(second.contacts[0].originUid, 77);
-    EXPECT_FALSE(second.contacts[0].name.empty());
-    EXPECT_FALSE(second.contacts[0].email.empty());
-    EXPECT_FALSE(second.contacts[0].www.empty());
-    EXPECT_TRUE(second.contacts[0].home.empty());
-    RefillAddressList(dir.path(), "", clock, 77);
-    EXPECT_EQ(RefillAddressList(dir.path(), "", clock, 77).contacts.size(), 1u);
+    const std::vector<Contact> second = listedContacts("", 77);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0].id, 1);
+    EXPECT_EQ(second[0].originUid, 77);
+    EXPECT_FALSE(second[0].name.empty());
+    EXPECT_FALSE(second[0].email.empty());
+    EXPECT_FALSE(second[0].www.empty());
+    EXPECT_TRUE(second[0].home.empty());
+    refill("", 77);
+    EXPECT_EQ(refill("", 77).positions.size(), 1u);
 }
 
 TEST_F(AddressListFixture, AnExistingEmptyFileGetsNoSample) {
@@ -80,9 +88,9 @@ TEST_F(AddressListFixture, APrefixMatchesInEitherLetterCaseInFileOrder) {
 
 TEST_F(AddressListFixture, OnlyANonEmptyFilterWithAHitIsAMatch) {
     add("Ann");
-    EXPECT_TRUE(RefillAddressList(dir.path(), "a", clock, 1).matched);
-    EXPECT_FALSE(RefillAddressList(dir.path(), "z", clock, 1).matched);
-    EXPECT_FALSE(RefillAddressList(dir.path(), "", clock, 1).matched);
+    EXPECT_TRUE(refill("a").matched);
+    EXPECT_FALSE(refill("z").matched);
+    EXPECT_FALSE(refill("").matched);
 }
 
 TEST_F(AddressListFixture, AccentedNamesMatchWithAnsiLowerCasing) {
@@ -114,13 +122,50 @@ TEST_F(AddressListFixture, SortingByAColumnUsesTheLocaleComparison) {
     add("B", "1");
     add("a", "2");
     add("A", "");
-    std::vector<Contact> contacts = RefillAddressList(dir.path(), "", clock, 1).contacts;
-    sortAddressItems(contacts, 0, locale);
-    EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"a", "A", "b", "B"}));
-    sortAddressItems(contacts, 3, locale); // Fax
-    EXPECT_EQ(namesOf(contacts), (std::vector<std::string>{"A", "B", "a", "b"}));
-    EXPECT_LT(CompareAddressItems(contacts[0], contacts[1], 3, locale), 0);
+    const std::vector<Contact> contacts = listedContacts("");
+    const auto sortedNames = [&](int column) {
+        std::vector<std::string> names;
+        for (const std::uint32_t position : sortedPositions(contacts, column, locale)) {
+            names.push_back(contacts[position].name);
+        }
+        return names;
+    };
+    EXPECT_EQ(sortedNames(0), (std::vector<std::string>{"a", "A", "b", "B"}));
+    EXPECT_EQ(sortedNames(3), (std::vector<std::string>{"A", "B", "a", "b"})); // Fax
+    EXPECT_LT(CompareAddressItems(contacts[3], contacts[1], 3, locale), 0);
     EXPECT_EQ(CompareAddressItems(contacts[1], contacts[1], 3, locale), 0);
+}
+
+TEST_F(AddressListFixture, TheKeptBookFollowsEveryChangeOfTheFileAndOnlyThose) {
+    add("Ann");
+    const std::int32_t bob = add("Bob");
+    add("Cid");
+    EXPECT_EQ(listed(""), (std::vector<std::string>{"Ann", "Bob", "Cid"}));
+    const std::uint64_t unchanged = book.revision();
+    EXPECT_EQ(listed("b"), std::vector<std::string>{"Bob"});
+    EXPECT_EQ(book.revision(), unchanged); // the same bytes are not decoded again
+
+    Contact changed = *loadContact(dir.path(), bob);
+    changed.name = "Bea";
+    changed.fax = "9";
+    ASSERT_TRUE(changeContact(dir.path(), changed, clock).ok());
+    const std::vector<Contact> after = listedContacts("");
+    EXPECT_GT(book.revision(), unchanged);
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[1].name, "Bea");
+    EXPECT_EQ(after[1].fax, "9");
+
+    deleteAddress(dir.path(), 1);
+    EXPECT_EQ(listed(""), (std::vector<std::string>{"Bea", "Cid"}));
+    add("Dan");
+    EXPECT_EQ(listed("d"), std::vector<std::string>{"Dan"});
+
+    // A file that cannot be read leaves the book as it was.
+    std::filesystem::remove(dir / "ADDRESS.TVD");
+    std::filesystem::create_directory(dir / "ADDRESS.TVD");
+    EXPECT_THROW(readAddressFile(book, dir.path(), clock, 1), FileError);
+    EXPECT_EQ(book.contacts().size(), 3u);
+    EXPECT_EQ(book.contacts()[2].name, "Dan");
 }
 
 TEST(AddressNavigation, NextAndPreviousWrapAround) {

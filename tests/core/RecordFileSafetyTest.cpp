@@ -180,7 +180,8 @@ TEST(FailedReads, AFileThatCannotBeReadIsAnErrorNeverAnEmptyDiary) {
     EXPECT_THROW(comments(dir.path()), FileError);
     EXPECT_THROW(listTypes(dir.path()), FileError);
     EXPECT_THROW(listContacts(dir.path(), ""), FileError);
-    EXPECT_THROW(RefillAddressList(dir.path(), "", at, 7), FileError);
+    ContactBook book;
+    EXPECT_THROW(readAddressFile(book, dir.path(), at, 7), FileError);
     EXPECT_THROW(loadEntry(dir.path(), 1), FileError);
     EXPECT_THROW(loadContact(dir.path(), 1), FileError);
 }

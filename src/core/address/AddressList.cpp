@@ -46,12 +46,11 @@ bool nameMatchesFilter(std::string_view name, std::string_view filter) {
     return startsWithIgnoringCase(name, filter);
 }
 
-AddressListing RefillAddressList(const std::filesystem::path& directory, std::string_view filter,
-                                 const Clock& clock, std::int32_t installationUid) {
-    AddressListing listing;
-    if (collectMatchingContacts(directory, filter, listing.contacts)) {
-        listing.matched = !filter.empty() && !listing.contacts.empty();
-        return listing;
+ContactBook::Reading readAddressFile(ContactBook& book, const std::filesystem::path& directory,
+                                     const Clock& clock, std::int32_t installationUid) {
+    ContactBook::Reading reading = book.read(directory);
+    if (reading.found) {
+        return reading;
     }
     // The sample goes only into a file this call creates, and only with a stored UID; a data
     // directory where nothing can be created shows an empty book, as there is nothing to read.
@@ -67,6 +66,15 @@ AddressListing RefillAddressList(const std::filesystem::path& directory, std::st
         set.created = clock.now();
         set.Write();
     }
+    return reading;
+}
+
+AddressListing RefillAddressList(ContactBook& book, ContactBook::Reading reading,
+                                 std::string_view filter) {
+    book.take(std::move(reading));
+    AddressListing listing;
+    listing.positions = book.matching(filter);
+    listing.matched = !filter.empty() && !listing.positions.empty();
     return listing;
 }
 
@@ -85,19 +93,19 @@ int CompareAddressItems(const Contact& a, const Contact& b, int column, const Lo
     return locale.compare(addressColumnText(a, column), addressColumnText(b, column));
 }
 
-void sortAddressItems(std::vector<Contact>& contacts, int column, const Locale& locale) {
+std::vector<std::uint32_t> sortedPositions(const std::vector<Contact>& contacts, int column,
+                                           const Locale& locale) {
     std::vector<std::string_view> texts;
     texts.reserve(contacts.size());
     for (const Contact& contact : contacts) {
         texts.push_back(addressColumnText(contact, column));
     }
-    const std::vector<std::size_t> order = locale.sortOrder(texts);
-    std::vector<Contact> sorted;
-    sorted.reserve(contacts.size());
-    for (const std::size_t index : order) {
-        sorted.push_back(std::move(contacts[index]));
+    std::vector<std::uint32_t> positions;
+    positions.reserve(contacts.size());
+    for (const std::size_t index : locale.sortOrder(texts)) {
+        positions.push_back(std::uint32_t(index));
     }
-    contacts = std::move(sorted);
+    return positions;
 }
 
 int nextAddressIndex(int count, int firstSelected) {

@@ -3,6 +3,7 @@
 #include "address/AddressList.h"
 #include "platform/StoredText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -12,29 +13,60 @@ const std::array<const char*, trevik::kAddressColumnCount> kCaptions = {
 
 } // namespace
 
-void AddressListModel::setContacts(std::vector<trevik::Contact> contacts) {
+trevik::AddressListing AddressListModel::refill(trevik::ContactBook::Reading reading,
+                                                std::string_view filter, int sortColumn,
+                                                const trevik::Locale& locale) {
     beginResetModel();
-    contacts_ = std::move(contacts);
+    trevik::AddressListing listing = trevik::RefillAddressList(book_, std::move(reading), filter);
+    rows_ = listing.positions;
+    sortedBy_ = -1;
+    if (sortColumn >= 0) {
+        sortRows(sortColumn, locale);
+    }
     endResetModel();
+    return listing;
 }
 
 int AddressListModel::rowOfId(std::int32_t id) const {
-    for (std::size_t row = 0; row < contacts_.size(); ++row) {
-        if (contacts_[row].id == id) {
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (contact(int(row)).id == id) {
             return int(row);
         }
     }
     return -1;
 }
 
+int AddressListModel::rowOfPosition(std::uint32_t position) const {
+    const auto found = std::find(rows_.begin(), rows_.end(), position);
+    return found == rows_.end() ? -1 : int(found - rows_.begin());
+}
+
 void AddressListModel::sortBy(int column, const trevik::Locale& locale) {
     beginResetModel();
-    trevik::sortAddressItems(contacts_, column, locale);
+    sortRows(column, locale);
     endResetModel();
 }
 
+void AddressListModel::sortRows(int column, const trevik::Locale& locale) {
+    const std::vector<trevik::Contact>& contacts = book_.contacts();
+    if (ranksColumn_ != column || ranksRevision_ != book_.revision() ||
+        ranks_.size() != contacts.size()) {
+        const std::vector<std::uint32_t> order = trevik::sortedPositions(contacts, column, locale);
+        ranks_.resize(contacts.size());
+        for (std::size_t rank = 0; rank < order.size(); ++rank) {
+            ranks_[order[rank]] = std::uint32_t(rank);
+        }
+        ranksColumn_ = column;
+        ranksRevision_ = book_.revision();
+    }
+    // Ranks are unique and follow file order among equal texts, so this order is stable.
+    std::sort(rows_.begin(), rows_.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return ranks_[a] < ranks_[b]; });
+    sortedBy_ = column;
+}
+
 int AddressListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(contacts_.size());
+    return parent.isValid() ? 0 : int(rows_.size());
 }
 
 int AddressListModel::columnCount(const QModelIndex& parent) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/AddrSet.h"
+#include "address/AddressList.h"
 
 #include <QAbstractTableModel>
 
@@ -16,10 +16,24 @@ class AddressListModel final : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setContacts(std::vector<trevik::Contact> contacts);
-    const trevik::Contact& contact(int row) const { return contacts_.at(std::size_t(row)); }
+    // Reads the address file for the next refill; throws FileError, and the rows stay.
+    trevik::ContactBook::Reading readFile(const std::filesystem::path& directory,
+                                          const trevik::Clock& clock,
+                                          std::int32_t installationUid) {
+        return trevik::readAddressFile(book_, directory, clock, installationUid);
+    }
+    // Takes a reading of the address file in and lists the contacts whose names start with
+    // `filter`, in the order of `sortColumn` (file order when it is negative).
+    trevik::AddressListing refill(trevik::ContactBook::Reading reading, std::string_view filter,
+                                  int sortColumn, const trevik::Locale& locale);
+    const trevik::Contact& contact(int row) const {
+        return book_.contacts()[rows_.at(std::size_t(row))];
+    }
     // The row of the contact with this id, or -1.
     int rowOfId(std::int32_t id) const;
+    // The row that shows the contact at this position of the book, or -1.
+    int rowOfPosition(std::uint32_t position) const;
+    bool isSortedBy(int column) const { return sortedBy_ == column; }
     void sortBy(int column, const trevik::Locale& locale);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -28,5 +42,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<trevik::Contact> contacts_;
+    void sortRows(int column, const trevik::Locale& locale);
+
+    trevik::ContactBook book_;
+    // The listed contacts, as positions in the book.
+    std::vector<std::uint32_t> rows_;
+    int sortedBy_ = -1;
+    // Each contact's place in the order of a column, made again only when the book or the
+    // column changes: a keystroke sorts its rows by these numbers, not by collating texts.
+    std::vector<std::uint32_t> ranks_;
+    int ranksColumn_ = -1;
+    std::uint64_t ranksRevision_ = 0;
 };

@@ -163,20 +163,21 @@ void AddressPane::buildButtons(QWidget* parent) {
 }
 
 bool AddressPane::RefillAddressList(const QString& filter) {
-    AddressListing listing;
+    ContactBook::Reading reading;
     DataFilesWatcher::SideState files;
     const bool read = readWithRetry(services_.messages, host_.dialogParent(), [&] {
         files = host_.dataFiles().stateOf(DataFilesWatcher::Side::Addresses);
-        listing = trevik::RefillAddressList(services_.dataDir, toStored(filter), services_.clock,
-                                            host_.installationUid());
+        reading = model_->readFile(services_.dataDir, services_.clock, host_.installationUid());
     });
     if (!read) {
         return false; // the list keeps what it showed
     }
     host_.dataFiles().markShown(DataFilesWatcher::Side::Addresses, files);
-    model_->setContacts(listing.contacts);
+    const AddressListing listing = model_->refill(std::move(reading), toStored(filter),
+                                                  host_.viewState().sortColumn, services_.locale);
+    // The first match in file order is selected, wherever the sort put it.
     if (listing.matched) {
-        selectOnly(0);
+        selectOnly(model_->rowOfPosition(listing.positions.front()));
     }
     return listing.matched;
 }
@@ -229,12 +230,15 @@ void AddressPane::applyLayout(const MainLayout& layout) {
 }
 
 void AddressPane::SortBy(int column) {
-    // The selection stays on the same contacts while the rows move.
-    const ListPlace kept = place();
-    model_->sortBy(column, services_.locale);
+    // A refill already sorted its rows by the stored column.
+    if (!model_->isSortedBy(column)) {
+        // The selection stays on the same contacts while the rows move.
+        const ListPlace kept = place();
+        model_->sortBy(column, services_.locale);
+        reselect(kept);
+    }
     // The header flips its indicator at a click; the order is always ascending.
     AddressView->header()->setSortIndicator(column, Qt::AscendingOrder);
-    reselect(kept);
 }
 
 AddressPane::ListPlace AddressPane::place() const {
