@@ -125,7 +125,7 @@ TEST_F(AddressListFixture, SortingByAColumnUsesTheLocaleComparison) {
     const std::vector<Contact> contacts = listedContacts("");
     const auto sortedNames = [&](int column) {
         std::vector<std::string> names;
-        for (const std::uint32_t position : sortedPositions(contacts, column, locale)) {
+        for (const std::size_t position : sortedPositions(contacts, column, locale)) {
             names.push_back(contacts[position].name);
         }
         return names;

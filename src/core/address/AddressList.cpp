@@ -93,19 +93,14 @@ int CompareAddressItems(const Contact& a, const Contact& b, int column, const Lo
     return locale.compare(addressColumnText(a, column), addressColumnText(b, column));
 }
 
-std::vector<std::uint32_t> sortedPositions(const std::vector<Contact>& contacts, int column,
-                                           const Locale& locale) {
+std::vector<std::size_t> sortedPositions(const std::vector<Contact>& contacts, int column,
+                                         const Locale& locale) {
     std::vector<std::string_view> texts;
     texts.reserve(contacts.size());
     for (const Contact& contact : contacts) {
         texts.push_back(addressColumnText(contact, column));
     }
-    std::vector<std::uint32_t> positions;
-    positions.reserve(contacts.size());
-    for (const std::size_t index : locale.sortOrder(texts)) {
-        positions.push_back(std::uint32_t(index));
-    }
-    return positions;
+    return locale.sortOrder(texts);
 }
 
 int nextAddressIndex(int count, int firstSelected) {

@@ -43,8 +43,8 @@ const std::string& addressColumnText(const Contact& contact, int column);
 // Orders two listed contacts by a column with the locale's case-sensitive comparison.
 int CompareAddressItems(const Contact& a, const Contact& b, int column, const Locale& locale);
 // The positions of all the contacts in the order of a column; equal texts keep file order.
-std::vector<std::uint32_t> sortedPositions(const std::vector<Contact>& contacts, int column,
-                                           const Locale& locale);
+std::vector<std::size_t> sortedPositions(const std::vector<Contact>& contacts, int column,
+                                         const Locale& locale);
 
 // The full view's Next and Prev targets: the index to select, or -1 for an empty list.
 // `firstSelected` is -1 when nothing is selected.

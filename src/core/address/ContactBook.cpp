@@ -4,6 +4,7 @@
 #include "storage/AddrSet.h"
 #include "storage/RecordStream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace trevik {
@@ -50,6 +51,22 @@ std::vector<std::uint32_t> ContactBook::matching(std::string_view filter) const 
         }
     }
     return positions;
+}
+
+void ContactBook::sortPositions(std::vector<std::uint32_t>& positions, int column,
+                                const Locale& locale) {
+    if (ranksColumn_ != column || ranksRevision_ != revision_) {
+        const std::vector<std::size_t> order = sortedPositions(contacts_, column, locale);
+        ranks_.resize(contacts_.size());
+        for (std::size_t rank = 0; rank < order.size(); ++rank) {
+            ranks_[order[rank]] = rank;
+        }
+        ranksColumn_ = column;
+        ranksRevision_ = revision_;
+    }
+    // Ranks are unique and follow file order among equal texts, so this order is stable.
+    std::sort(positions.begin(), positions.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return ranks_[a] < ranks_[b]; });
 }
 
 } // namespace trevik

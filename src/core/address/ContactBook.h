@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Locale.h"
 #include "storage/ContactRecord.h"
 
 #include <cstdint>
@@ -36,11 +37,18 @@ public:
     // The positions of the contacts whose names start with `filter` in any letter case, in
     // file order.
     std::vector<std::uint32_t> matching(std::string_view filter) const;
+    // Orders positions by a column with the locale's comparison; equal texts keep file order.
+    void sortPositions(std::vector<std::uint32_t>& positions, int column, const Locale& locale);
 
 private:
     std::vector<std::uint8_t> bytes_; // the records the contacts were decoded from
     std::vector<Contact> contacts_;
     std::uint64_t revision_ = 0;
+    // Each contact's place in the order of a column, made again only when the contacts or the
+    // column change: a keystroke sorts its rows by these numbers, not by collating texts.
+    std::vector<std::size_t> ranks_;
+    int ranksColumn_ = -1;
+    std::uint64_t ranksRevision_ = 0;
 };
 
 } // namespace trevik

@@ -48,20 +48,7 @@ void AddressListModel::sortBy(int column, const trevik::Locale& locale) {
 }
 
 void AddressListModel::sortRows(int column, const trevik::Locale& locale) {
-    const std::vector<trevik::Contact>& contacts = book_.contacts();
-    if (ranksColumn_ != column || ranksRevision_ != book_.revision() ||
-        ranks_.size() != contacts.size()) {
-        const std::vector<std::uint32_t> order = trevik::sortedPositions(contacts, column, locale);
-        ranks_.resize(contacts.size());
-        for (std::size_t rank = 0; rank < order.size(); ++rank) {
-            ranks_[order[rank]] = std::uint32_t(rank);
-        }
-        ranksColumn_ = column;
-        ranksRevision_ = book_.revision();
-    }
-    // Ranks are unique and follow file order among equal texts, so this order is stable.
-    std::sort(rows_.begin(), rows_.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return ranks_[a] < ranks_[b]; });
+    book_.sortPositions(rows_, column, locale);
     sortedBy_ = column;
 }
 

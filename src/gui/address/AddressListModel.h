@@ -48,9 +48,4 @@ private:
     // The listed contacts, as positions in the book.
     std::vector<std::uint32_t> rows_;
     int sortedBy_ = -1;
-    // Each contact's place in the order of a column, made again only when the book or the
-    // column changes: a keystroke sorts its rows by these numbers, not by collating texts.
-    std::vector<std::uint32_t> ranks_;
-    int ranksColumn_ = -1;
-    std::uint64_t ranksRevision_ = 0;
 };
