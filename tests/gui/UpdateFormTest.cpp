@@ -362,7 +362,6 @@ private slots:
         QCOMPARE(form.BinList->item(0)->text(), QStringLiteral("Contact: Ann, Ann@example.org"));
         QVERIFY(form.BinList->item(1)->text().startsWith(QStringLiteral("Entry: Dentist, ")));
         form.BinList->selectAll();
-        form.grab().save(screenshotPath("recycle-bin.png"));
         form.RestoreButton->click();
         QCOMPARE(restoredCalls, 1);
         QCOMPARE(contactsIn(env->dataPath()).size(), std::size_t(1));

@@ -1,0 +1,314 @@
+// Every window and dialog as its command opens it over a sample diary: no caption is cut off,
+// lies outside its window or covers another, in the test's locale. The English run leaves the
+// manual's pictures of them in the build directory; scripts/take-screenshots copies them over.
+#include "FakeServices.h"
+#include "ModalDialogs.h"
+#include "address/AddressDeletion.h"
+#include "address/AddressPane.h"
+#include "address/SearchForm.h"
+#include "alarms/AlarmForm.h"
+#include "app/AboutForm.h"
+#include "app/CopySpecialForm.h"
+#include "app/MainForm.h"
+#include "exchange/InterchangeReportForm.h"
+#include "exchange/RecycleBinForm.h"
+#include "storage/ContactRecords.h"
+#include "storage/EntryRecords.h"
+#include "storage/TypeRecords.h"
+#include "support/Records.h"
+#include "tools/NotesFile.h"
+#include "tools/NotesForm.h"
+#include "tools/StopwatchForm.h"
+#include "tools/TimerForm.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTest>
+#include <QTreeView>
+
+#include <fstream>
+#include <memory>
+
+using namespace trevik;
+
+namespace {
+
+QString plainCaption(QString text) {
+    return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
+// The width a caption needs to be read whole, or 0 for a widget that shows no caption.
+int neededWidth(const QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+        return box->text().isEmpty() ? 0 : box->sizeHint().width();
+    }
+    if (const auto* radio = qobject_cast<const QRadioButton*>(widget)) {
+        return radio->text().isEmpty() ? 0 : radio->sizeHint().width();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        // The caption and a pixel each side; the style's own minimum width is no need.
+        return button->text().isEmpty()
+                   ? 0
+                   : metrics.horizontalAdvance(plainCaption(button->text())) + 2;
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty() || label->wordWrap()) {
+            return 0;
+        }
+        return label->sizeHint().width();
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+        return group->title().isEmpty()
+                   ? 0
+                   : metrics.horizontalAdvance(plainCaption(group->title())) + 8;
+    }
+    return 0;
+}
+
+// Inside a scrolled area a caption may lie out of sight: the area scrolls to it.
+bool isScrolled(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* up = widget->parentWidget(); up != nullptr && up != window;
+         up = up->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea*>(up) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QRect inWindow(const QWidget* widget, const QWidget* window) {
+    return {widget->mapTo(window, QPoint(0, 0)), widget->size()};
+}
+
+QString nameOf(const QWidget* widget) {
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
+bool isAncestor(const QWidget* up, const QWidget* widget) {
+    for (const QWidget* w = widget->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (w == up) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What of `window` cannot be read whole, one line per fault; empty when everything can.
+QStringList cutOff(QWidget* window) {
+    QStringList faults;
+    std::vector<const QWidget*> captions;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const int needed = neededWidth(widget);
+        if (needed == 0 || !widget->isVisibleTo(window) || isScrolled(widget, window)) {
+            continue;
+        }
+        const QString name = nameOf(widget);
+        if (widget->width() < needed) {
+            faults << QStringLiteral("%1 is %2 px wide and needs %3")
+                          .arg(name)
+                          .arg(widget->width())
+                          .arg(needed);
+        }
+        for (const QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
+            const QRect frame = up == window ? window->rect() : inWindow(up, window);
+            if (!frame.contains(inWindow(widget, window))) {
+                faults << QStringLiteral("%1 reaches outside %2").arg(name, nameOf(up));
+                break;
+            }
+            if (up == window) {
+                break;
+            }
+        }
+        captions.push_back(widget);
+    }
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        for (std::size_t j = i + 1; j < captions.size(); ++j) {
+            const QWidget* a = captions[i];
+            const QWidget* b = captions[j];
+            if (!isAncestor(a, b) && !isAncestor(b, a) &&
+                inWindow(a, window).intersects(inWindow(b, window))) {
+                faults << QStringLiteral("%1 covers %2").arg(nameOf(a), nameOf(b));
+            }
+        }
+    }
+    return faults;
+}
+
+bool takesPictures() {
+    return qEnvironmentVariable("TREVIK_TEST_LOCALE").isEmpty();
+}
+
+} // namespace
+
+class ManualPicturesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeEnvironment> env;
+    std::unique_ptr<TMainForm> form;
+
+    QAction* action(const char* name) {
+        auto* found = form->findChild<QAction*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no action %s", name);
+        }
+        return found;
+    }
+
+    // The faults of `window`, which fail the test, and its picture in the English run.
+    static bool isWhole(QWidget* window, const char* picture) {
+        const QStringList faults = cutOff(window);
+        if (!faults.isEmpty()) {
+            qWarning("%s: %s", picture, qPrintable(faults.join(QStringLiteral("; "))));
+            return false;
+        }
+        if (takesPictures()) {
+            const QString path = QStringLiteral(TREVIK_SCREENSHOT_DIR "/") + QLatin1String(picture);
+            if (!window->grab().save(path)) {
+                qWarning("%s could not be saved", qPrintable(path));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Opens the modal dialog of command `name` and checks it as `picture`.
+    template <typename Dialog> void checkModal(const char* name, const char* picture) {
+        bool seen = false;
+        bool whole = false;
+        whenModal<Dialog>([&](Dialog* dialog) {
+            seen = true;
+            whole = QTest::qWaitForWindowExposed(dialog) && isWhole(dialog, picture);
+        });
+        action(name)->trigger();
+        QVERIFY2(seen, name);
+        QVERIFY2(whole, picture);
+    }
+
+    void addSampleDiary() {
+        const std::int32_t meeting = addType({}, "Meeting").id;
+        addType({}, "Holiday");
+        Contact anna = test::contactRecord("Anna Berg", "anna.berg@example.org");
+        anna.home = "0151 234 5678";
+        anna.address = "Harbour Road 4\r\nKirkwall";
+        anna.misc = "Met at the sailing club\r\nPrefers calls after six";
+        const std::int32_t annaId = addContact({}, anna, env->clock, 1).id;
+        Contact bruno = test::contactRecord("Bruno Costa", "bruno@example.com");
+        bruno.work = "020 7946 0321";
+        bruno.mobile = "07700 900123";
+        addContact({}, bruno, env->clock, 1);
+        addContact({}, test::contactRecord("Carla Dietz", {}, "www.example.net/carla"), env->clock,
+                   1);
+        CalendarEntry lunch =
+            test::entryRecord("Lunch with Anna", dayNumberFromCivil({2026, 12, 9}), annaId);
+        lunch.timeFrom = timeFraction({12, 30, 0, 0});
+        lunch.type = static_cast<std::int16_t>(meeting);
+        addEntry({}, lunch, env->clock, 1);
+        CalendarEntry call =
+            test::entryRecord("Call the plumber", dayNumberFromCivil({2026, 12, 7}));
+        call.alarm = timeFraction({9, 31, 0, 0});
+        addEntry({}, call, env->clock, 1);
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<FakeEnvironment>();
+        std::ofstream(env->configPath()) << "[Alarm]\nSound=/sounds/bell.wav\n";
+        addSampleDiary();
+        form = std::make_unique<TMainForm>(env->services, QStringList{});
+        form->resize(1000, 600);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->addressPane->AddressView->setFocus();
+        QTRY_COMPARE(form->viewState().activePane, Pane::Address);
+    }
+
+    void cleanup() {
+        form.reset();
+        env.reset();
+    }
+
+    void theDialogsOfTheMenusAreWhole() {
+        checkModal<TCopySpecialForm>("MainSpecial", "copy-special.png");
+        checkModal<TAboutForm>("MainAbout", "about.png");
+        QCOMPARE(SaveNotes(env->dataPath(), "Ring the garage about the MOT\r\nBooks for Bruno"),
+                 std::string());
+        checkModal<TNotesForm>("MainNotes", "notes-pad.png");
+
+        QVERIFY(deleteAddress({}, 3).result.ok());
+        checkModal<TRecycleBinForm>("MainRecycleBin", "recycle-bin.png");
+    }
+
+    void theImportReportIsWhole() {
+        // New contacts are taken without a prompt, as Update chosen in the Update dialog does.
+        std::ofstream(env->configPath(), std::ios::app) << "[Update]\nNewData=0\n";
+        const QString file = QDir(QString::fromStdString(env->dataPath().string()))
+                                 .filePath(QStringLiteral("phone-contacts.vcf"));
+        std::ofstream(file.toStdString())
+            << "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-1\r\nFN:Dora Evans\r\n"
+               "TEL;TYPE=CELL:07700 900777\r\nTEL;TYPE=CELL:07700 900778\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-2\r\nFN:Emil Foss\r\n"
+               "EMAIL:emil@example.org\r\nEND:VCARD\r\n";
+        env->files.answers.push_back(file);
+        bool shown = false;
+        bool whole = false;
+        whenModal<QDialog>([&](QDialog* dialog) {
+            auto* report = dynamic_cast<TInterchangeReportForm*>(dialog);
+            QVERIFY(report != nullptr);
+            shown = report->ReportMemo->toPlainText().contains(QStringLiteral("2 added"));
+            whole = QTest::qWaitForWindowExposed(report) && isWhole(report, "import-report.png");
+        });
+        action("MainImport")->trigger();
+        QVERIFY(shown);
+        QVERIFY(whole);
+    }
+
+    void theWindowsThatStayOpenAreWhole() {
+        form->SearchForm->FindEdit->setText(QStringLiteral("0151"));
+        action("MainSearch")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(form->SearchForm));
+        QVERIFY(isWhole(form->SearchForm, "search.png"));
+        form->SearchForm->CancelClick();
+
+        action("MainTimer")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(form->TimerForm));
+        form->TimerForm->TimeEdit->setText(QStringLiteral("00:25:00"));
+        QVERIFY(isWhole(form->TimerForm, "timer.png"));
+        form->TimerForm->CloseButtonClick();
+
+        action("MainStopwatch")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(form->StopwatchForm));
+        QVERIFY(isWhole(form->StopwatchForm, "stopwatch.png"));
+        form->StopwatchForm->CloseButtonClick();
+
+        env->clock.advanceMinutes(1);
+        form->MainAlarmTimerTimer();
+        QVERIFY(QTest::qWaitForWindowExposed(form->AlarmForm));
+        QVERIFY(form->AlarmForm->lines().contains(QStringLiteral("Call the plumber")));
+        QVERIFY(isWhole(form->AlarmForm, "alarm.png"));
+        form->AlarmForm->close();
+    }
+
+    void theFullViewOfAContactIsWhole() {
+        form->FindEdit->setText(QStringLiteral("Anna"));
+        action("MainAddrFull")->trigger();
+        QTRY_VERIFY(form->addressPane->AddressFull->isVisible());
+        QVERIFY(isWhole(form.get(), "address-full-view.png"));
+    }
+};
+
+QTEST_MAIN(ManualPicturesTest)
+#include "ManualPicturesTest.moc"
