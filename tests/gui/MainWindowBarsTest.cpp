@@ -5,12 +5,17 @@
 #include "platform/StoredText.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
 
+#include <functional>
 #include <memory>
 
 using namespace trevik;
@@ -64,6 +69,38 @@ private slots:
         QCOMPARE(env->shell.opened.size(), std::size_t(1));
         QVERIFY(env->shell.opened[0].isLocalFile());
         QVERIFY(env->shell.opened[0].toLocalFile().endsWith(QStringLiteral("manual/index.html")));
+    }
+
+    // The manual the Help command opens tells of every command a menu offers.
+    void theManualNamesEveryCommandOfTheMenus() {
+        open();
+        action("MainHelp")->trigger();
+        QCOMPARE(env->shell.opened.size(), std::size_t(1));
+        QFile manual(env->shell.opened[0].toLocalFile());
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(manual.readAll())
+                                 .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+                                 .replace(QRegularExpression(QStringLiteral("<[^>]*>")), QString())
+                                 .simplified();
+        QStringList missing;
+        std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+            for (const QAction* command : menu->actions()) {
+                if (command->menu() != nullptr) {
+                    walk(command->menu());
+                    continue;
+                }
+                const QString caption = command->text().remove(QLatin1Char('&'));
+                if (!command->isSeparator() && !text.contains(caption)) {
+                    missing << caption;
+                }
+            }
+        };
+        for (const QAction* top : form->menuBar()->actions()) {
+            walk(top->menu());
+        }
+        walk(form->RightContext);
+        walk(form->TrayMenu);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
     void statusBarShowsDateAndTime() {
