@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "storage/ContactRecords.h"
 #include "storage/EntryRecords.h"
+#include "storage/TypeRecords.h"
 #include "support/Records.h"
 
 #include <QAbstractItemModel>
@@ -304,6 +305,8 @@ private slots:
         lunch.timeFrom = timeFraction({12, 30, 0, 0});
         lunch.timeTo = timeFraction({13, 30, 0, 0});
         lunch.alarm = timeFraction({12, 0, 0, 0});
+        lunch.type = static_cast<std::int16_t>(addType(env->dataPath(), "Meeting").id);
+        lunch.repeat = kRepeatNone;
         EditorSetup setup;
         setup.findCase = 4;
         setup.contact = loadContact(env->dataPath(), anna.id);
