@@ -3,6 +3,7 @@
 #include "interchange/ICalendar.h"
 #include "interchange/RecordUid.h"
 #include "interchange/VCard.h"
+#include "support/Records.h"
 
 #include <gtest/gtest.h>
 
@@ -345,6 +346,39 @@ TEST(ICalendarBlanksTest, LinksAndCategoriesReadTheSameAfterWritingThemAgain) {
     }
     third[0].type = 1;
     EXPECT_EQ(entriesToICalendar(third, references), written);
+}
+
+TEST(ICalendarCategoriesTest, ATypeNameWithACommaIsOneCategoryBothWays) {
+    CalendarEntry roof = test::entryRecord("Fix roof", dayNumberFromCivil({2026, 12, 10}));
+    roof.type = 1;
+    EntryReferences references;
+    references.typeNames.emplace(1, "Work, urgent");
+    const std::string written = entriesToICalendar({roof}, references);
+    // Other programs read an unescaped comma as the end of a category.
+    EXPECT_NE(written.find("CATEGORIES:Work\\, urgent\r\n"), std::string::npos) << written;
+    const EntriesRead read = entriesFromICalendar(written);
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(read.entries[0].category, "Work, urgent");
+    EXPECT_TRUE(read.notes.lossy.empty());
+
+    // A list of categories, in one property or several: the first is the type, the rest are
+    // noted as left out.
+    const EntriesRead listed = entriesFromICalendar(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n"
+        "BEGIN:VEVENT\r\nUID:c1\r\nSUMMARY:Listed\r\nDTSTART;VALUE=DATE:20270101\r\n"
+        "CATEGORIES:Home\\, garden,Errand\r\nCATEGORIES:Later\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n");
+    ASSERT_EQ(listed.entries.size(), 1u);
+    EXPECT_EQ(listed.entries[0].category, "Home, garden");
+    ASSERT_EQ(listed.notes.lossy.size(), 2u);
+    EXPECT_EQ(listed.notes.lossy[0].reason, "the category Errand was left out");
+    EXPECT_EQ(listed.notes.lossy[1].reason, "the category Later was left out");
+
+    // A name of commas only, long enough to be folded, is written and read whole.
+    references.typeNames[1] = std::string(30, ',');
+    const EntriesRead commas = entriesFromICalendar(entriesToICalendar({roof}, references));
+    ASSERT_EQ(commas.entries.size(), 1u);
+    EXPECT_EQ(commas.entries[0].category, std::string(30, ','));
 }
 
 TEST(DamagedFileTest, TruncatedFoldedWrongAndHugeFilesGiveOnlyWholeRecords) {

@@ -340,6 +340,28 @@ void addX(icalcomponent* component, const char* name, const std::string& value) 
     icalcomponent_add_property(component, property);
 }
 
+// libical writes a category's commas as they are, as if they parted categories; a type name
+// with a comma would come back as two. Its commas are marked with a character no stored text
+// holds (a private-use one: the diary's texts are Windows-1252) and escaped in the written file.
+constexpr std::string_view kCommaMark = "\xEE\x80\x80"; // U+E000
+
+std::string withCommasMarked(std::string text) {
+    for (std::size_t at = text.find(','); at != std::string::npos; at = text.find(',', at)) {
+        text.replace(at, 1, kCommaMark);
+        at += kCommaMark.size();
+    }
+    return text;
+}
+
+std::string withMarkedCommasEscaped(std::string text) {
+    for (std::size_t at = text.find(kCommaMark); at != std::string::npos;
+         at = text.find(kCommaMark, at)) {
+        text.replace(at, kCommaMark.size(), "\\,");
+        at += 2;
+    }
+    return text;
+}
+
 icalcomponent* componentOf(const CalendarEntry& entry, const EntryReferences& references) {
     const RawSchedule raw = rawOf(entry);
     const Standard st = standardOf(raw);
@@ -384,8 +406,8 @@ icalcomponent* componentOf(const CalendarEntry& entry, const EntryReferences& re
     }
     if (const auto type = references.typeNames.find(entry.type);
         type != references.typeNames.end() && !type->second.empty()) {
-        icalcomponent_add_property(c,
-                                   icalproperty_new_categories(exportedText(type->second).c_str()));
+        icalcomponent_add_property(
+            c, icalproperty_new_categories(withCommasMarked(exportedText(type->second)).c_str()));
     }
     if (!entry.fileLink.empty()) {
         icalattach* attach = icalattach_new_from_url(fileUrl(exportedText(entry.fileLink)).c_str());
@@ -780,19 +802,17 @@ void readComponent(icalcomponent* c, EntriesRead& read) {
     }
     for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_CATEGORIES_PROPERTY); p;
          p = icalcomponent_get_next_property(c, ICAL_CATEGORIES_PROPERTY)) {
+        // The parser has already split the list at its commas, one category a property; a
+        // comma left in a name was escaped in the file and belongs to it.
         const char* value = icalproperty_get_categories(p);
-        std::string_view list = value ? value : "";
-        while (!list.empty()) {
-            const std::size_t comma = list.find(',');
-            const std::string_view name = list.substr(0, comma);
-            if (!name.empty()) {
-                if (item.category.empty()) {
-                    item.category = std::string(name);
-                } else {
-                    losses.push_back("the category " + std::string(name) + " was left out");
-                }
-            }
-            list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+        const std::string name = value ? value : "";
+        if (name.empty()) {
+            continue;
+        }
+        if (item.category.empty()) {
+            item.category = name;
+        } else {
+            losses.push_back("the category " + name + " was left out");
         }
     }
     item.contactUid = xValue(c, kContactProperty);
@@ -868,7 +888,7 @@ std::string entriesToICalendar(const std::vector<CalendarEntry>& entries,
     char* text = icalcomponent_as_ical_string_r(calendar.get());
     std::string result = text ? text : "";
     icalmemory_free_buffer(text);
-    return result;
+    return withMarkedCommasEscaped(std::move(result));
 }
 
 EntriesRead entriesFromICalendar(std::string_view text) {
