@@ -49,7 +49,7 @@ void TMainForm::MainStopwatchClick() {
 }
 
 void TMainForm::MainNotesClick() {
-    runNotesPad(services_.messages, services_.dataDir, this);
+    runNotesPad(services_.messages, services_.clipboard, services_.dataDir, this);
 }
 
 void TMainForm::SetTrayToolCaptions() {

@@ -1,4 +1,5 @@
 #include "tools/NotesForm.h"
+#include "platform/Clipboard.h"
 
 #include "platform/FileErrors.h"
 #include "platform/MessageBoxes.h"
@@ -7,8 +8,6 @@
 #include "tools/NotesText.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -36,8 +35,9 @@ QString firstCharacters(const QString& text, int count) {
 
 } // namespace
 
-TNotesForm::TNotesForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TNotesForm::TNotesForm(Clipboard& clipboard, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      clipboard_(clipboard) {
     setObjectName(QStringLiteral("NotesForm"));
     setWindowTitle(QStringLiteral("Notes"));
     setFixedSize(544, 240);
@@ -86,7 +86,7 @@ void TNotesForm::CopyNotesClick() {
     QString selected = NotesEdit->textCursor().selectedText();
     selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     selected.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    QGuiApplication::clipboard()->setText(selected);
+    clipboard_.put({selected, {}});
 }
 
 void TNotesForm::CutNotesClick() {
@@ -97,7 +97,7 @@ void TNotesForm::CutNotesClick() {
 }
 
 void TNotesForm::PasteNotesClick() {
-    NotesEdit->insertPlainText(firstCharacters(QGuiApplication::clipboard()->text(), kPasteLimit));
+    NotesEdit->insertPlainText(firstCharacters(clipboard_.text(), kPasteLimit));
 }
 
 void TNotesForm::ClearAllNotesClick() {
@@ -108,12 +108,13 @@ void TNotesForm::ClearAllNotesClick() {
     NotesEdit->setTextCursor(cursor);
 }
 
-void runNotesPad(MessageBoxes& messages, const std::filesystem::path& dataDir, QWidget* owner) {
+void runNotesPad(MessageBoxes& messages, Clipboard& clipboard, const std::filesystem::path& dataDir,
+                 QWidget* owner) {
     std::string note;
     if (!readWithRetry(messages, owner, [&] { note = LoadNotes(dataDir); })) {
         return;
     }
-    TNotesForm pad(owner);
+    TNotesForm pad(clipboard, owner);
     pad.NotesEdit->setPlainText(fromStored(editTextFromNote(note)));
     if (pad.exec() != QDialog::Accepted) {
         return;
