@@ -36,6 +36,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
@@ -330,6 +332,11 @@ private slots:
         form->FindEdit->setText(QStringLiteral("Anna"));
         action("MainAddrFull")->trigger();
         QTRY_VERIFY(form->addressPane->AddressFull->isVisible());
+        // A card that fits has no scroll bar, once the delayed layout has run.
+        auto* card =
+            form->addressPane->AddressFull->findChild<QScrollArea*>(QStringLiteral("AddressCard"));
+        QVERIFY(card != nullptr);
+        QTRY_VERIFY(!card->verticalScrollBar()->isVisible());
         QVERIFY(isWhole(form.get(), "address-full-view.png"));
     }
 };
