@@ -257,19 +257,22 @@ private slots:
                  std::string());
         checkModal<TNotesForm>("MainNotes", "notes-pad.png");
 
-        // These take their pictures in their own tests.
+        // The editor, the planner and the Update dialog take their pictures in their own tests.
         checkModal<TAddNewForm>("MainNew", nullptr);
         checkModal<TYearlyForm>("MainCalPlanner", nullptr);
         checkModal<TUpdateForm>("MainUpdate", nullptr);
         bool everyPage = false;
         whenModal<TOptionsForm>([&](TOptionsForm* options) {
             QVERIFY(QTest::qWaitForWindowExposed(options));
-            for (int page = 0; page < options->OptionsPage->count(); ++page) {
+            const char* pictures[] = {"options-display.png", "options-misc.png",
+                                      "options-types.png"};
+            QCOMPARE(options->OptionsPage->count(), 3);
+            for (int page = 0; page < 3; ++page) {
                 options->OptionsPage->setCurrentIndex(page);
-                QVERIFY2(isWhole(options, nullptr),
+                QVERIFY2(isWhole(options, pictures[page]),
                          qPrintable(options->OptionsPage->tabText(page)));
             }
-            everyPage = options->OptionsPage->count() == 3;
+            everyPage = true;
         });
         action("MainOptions")->trigger();
         QVERIFY(everyPage);

@@ -111,11 +111,6 @@ private slots:
             QCOMPARE(o->AlarmUpDown->minimum(), 1);
             QCOMPARE(o->AlarmUpDown->maximum(), 99);
             QCOMPARE(o->AlarmEdit->text(), QStringLiteral("/sounds/bell.wav"));
-            for (int page = 0; page < o->OptionsPage->count(); ++page) {
-                o->OptionsPage->setCurrentIndex(page);
-                o->grab().save(QStringLiteral(TREVIK_SCREENSHOT_DIR "/options-%1.png").arg(page));
-            }
-            o->OptionsPage->setCurrentIndex(0);
             QCOMPARE(o->EmptyBin->text(), QStringLiteral("&Empty recycle bin"));
             QCOMPARE(o->Delete->text(), QStringLiteral("Delete Now!"));
             o->OK->click();
