@@ -221,6 +221,27 @@ TEST_F(InterchangeCli, ACategoryWithOuterBlanksFindsItsTypeAgain) {
     }
 }
 
+TEST_F(InterchangeCli, AnImportTakesItsFileWhateverTheUpdateDialogLastLeftUnticked) {
+    // The address book and calendar ticks are for exchange files; an import with both left
+    // unticked in the Update dialog once took nothing and said nothing.
+    writeBytes(
+        config / "Trevik.Ini",
+        "[Update]\r\nAddress=0\r\nCalendar=0\r\nNewData=0\r\nChangedData=0\r\nDeletedData=0\r\n");
+    writeBytes(files / "one.vcf",
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u-1\r\nFN:Ann\r\nEND:VCARD\r\n");
+    writeBytes(files / "one.ics",
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:e-1\r\n"
+               "SUMMARY:Dentist\r\nDTSTART;VALUE=DATE:20261208\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    CliRun r = run({"import-vcard", file("one.vcf")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("contacts: 1 added"), std::string::npos) << r.out;
+    r = run({"import-ics", file("one.ics")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("calendar: 1 added"), std::string::npos) << r.out;
+    EXPECT_EQ((recordsOf<AddrSet, Contact>(data).size()), 1u);
+    EXPECT_EQ((recordsOf<CalSet, CalendarEntry>(data).size()), 1u);
+}
+
 TEST_F(InterchangeCli, ReportsLossesWithExitThreeAndFailuresOnStandardError) {
     writeBytes(files / "lossy.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:x-1\r\nFN:Ann\r\n"
                                     "TEL;TYPE=CELL:1\r\nTEL;TYPE=CELL:2\r\nEND:VCARD\r\n");

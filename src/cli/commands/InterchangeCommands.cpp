@@ -54,8 +54,7 @@ public:
         if (target.empty()) {
             throw UsageError("the file name is empty");
         }
-        UpdateOptions options = LoadDialogState(context.settings).options;
-        options.settings = false;
+        UpdateOptions options = importChoices(context.settings);
         options.newData = choiceOption(args, "new", options.newData);
         options.changedData = choiceOption(args, "changed", options.changedData);
         options.deletedData = choiceOption(args, "deleted", options.deletedData);

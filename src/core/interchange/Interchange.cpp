@@ -194,6 +194,14 @@ InterchangeImporter::InterchangeImporter(fs::path dataDir, SettingsFile settings
     : dataDir_(std::move(dataDir)), settings_(std::move(settings)), prompter_(prompter),
       locale_(locale) {}
 
+UpdateOptions importChoices(const SettingsFile& settings) {
+    UpdateOptions options = LoadDialogState(settings).options;
+    options.settings = false;
+    options.address = true;
+    options.calendar = true;
+    return options;
+}
+
 ImportReport InterchangeImporter::importFile(const fs::path& file, const UpdateOptions& options) {
     const auto format = formatOfFileName(file);
     ImportReport report;

@@ -61,6 +61,11 @@ struct ImportSource {
     std::string name; // the file's name, for the report
 };
 
+// The choices an import makes: the Update dialog's last ones for new, changed and deleted
+// records. Its settings, address book and calendar ticks are for exchange files: an import takes
+// what its file holds.
+UpdateOptions importChoices(const SettingsFile& settings);
+
 class InterchangeImporter {
 public:
     InterchangeImporter(std::filesystem::path dataDir, SettingsFile settings, Prompter& prompter,

@@ -40,9 +40,7 @@ void TMainForm::MainImportClick() {
                                 MessageIcon::Warning);
         return;
     }
-    // The same choices as applying an update: new, changed and deleted data.
-    UpdateOptions options = LoadDialogState(services_.settings).options;
-    options.settings = false;
+    const UpdateOptions options = importChoices(services_.settings);
     ReplaceFormPrompter prompter(this);
     InterchangeImporter importer(services_.dataDir, services_.settings, prompter, services_.locale);
     const ImportReport report = importer.importFile(file, options);
