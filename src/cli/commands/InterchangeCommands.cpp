@@ -29,8 +29,9 @@ const char* const kImportDetails =
     "UID, its name or summary, and why (a text cut to its field, characters outside\n"
     "Windows-1252, a second phone of one kind, a recurrence or time zone the diary cannot\n"
     "hold).\n"
-    "Exit status 0 when everything went in whole, 3 when anything was cut, left out or\n"
-    "skipped, 1 when a file could not be read or written.\n";
+    "Exit status 0 when everything went in whole (a record skipped as not newer counts as\n"
+    "whole), 3 when anything was cut, left out, skipped by choice or cancelled, 1 when a file\n"
+    "could not be read or written.\n";
 
 void throwErrors(const std::vector<std::string>& errors) {
     if (errors.empty()) {
