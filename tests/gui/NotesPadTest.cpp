@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,7 +35,7 @@ private:
         locale = std::make_unique<SystemLocale>();
         services = std::make_unique<Services>(
             Services{env->clock, env->messages, env->tray, env->shell, env->files, env->sounds,
-                     *locale, SettingsFile(env->configPath()), env->monotonic});
+                     *locale, SettingsFile(env->configPath()), env->monotonic, env->clipboard});
         form = std::make_unique<TMainForm>(*services, QStringList{});
     }
 
@@ -136,24 +135,24 @@ private slots:
     void copyAndCutPutTheSelectionOnTheClipboardAndEmptyItWithoutOne() {
         start(QStringLiteral("tr_TR"));
         writeNotes("first\r\nsecond\0"s);
-        QClipboard* clipboard = QGuiApplication::clipboard();
+        FakeClipboard& clipboard = env->clipboard;
         withPad([&](TNotesForm* pad) {
-            clipboard->setText(QStringLiteral("earlier"));
+            clipboard.setText(QStringLiteral("earlier"));
             pad->CopyNotes->trigger(); // nothing selected
-            QCOMPARE(clipboard->text(), QString());
+            QCOMPARE(clipboard.text(), QString());
             selectAll(pad->NotesEdit);
             pad->CopyNotes->trigger();
-            QCOMPARE(clipboard->text(), QStringLiteral("first\nsecond"));
+            QCOMPARE(clipboard.text(), QStringLiteral("first\nsecond"));
             QTextCursor cursor = pad->NotesEdit->textCursor();
             cursor.setPosition(0);
             cursor.setPosition(6, QTextCursor::KeepAnchor);
             pad->NotesEdit->setTextCursor(cursor);
             pad->CutNotes->trigger();
-            QCOMPARE(clipboard->text(), QStringLiteral("first\n"));
+            QCOMPARE(clipboard.text(), QStringLiteral("first\n"));
             QCOMPARE(pad->NotesEdit->toPlainText(), QStringLiteral("second"));
-            clipboard->setText(QStringLiteral("earlier"));
+            clipboard.setText(QStringLiteral("earlier"));
             pad->CutNotes->trigger();
-            QCOMPARE(clipboard->text(), QString());
+            QCOMPARE(clipboard.text(), QString());
             QCOMPARE(pad->NotesEdit->toPlainText(), QStringLiteral("second"));
             pad->Cancel->click();
         });
@@ -163,17 +162,17 @@ private slots:
     void aPasteBringsAtMost10239CharactersAndReplacesTheSelection() {
         start(QStringLiteral("hr_HR"));
         writeNotes("keep this\0"s);
-        QClipboard* clipboard = QGuiApplication::clipboard();
+        FakeClipboard& clipboard = env->clipboard;
         withPad([&](TNotesForm* pad) {
             QTextCursor cursor = pad->NotesEdit->textCursor();
             cursor.setPosition(5);
             cursor.setPosition(9, QTextCursor::KeepAnchor); // "this"
             pad->NotesEdit->setTextCursor(cursor);
-            clipboard->setText(QStringLiteral("that"));
+            clipboard.setText(QStringLiteral("that"));
             pad->PasteNotes->trigger();
             QCOMPARE(pad->NotesEdit->toPlainText(), QStringLiteral("keep that"));
             pad->ClearAllNotes->trigger();
-            clipboard->setText(QString(10000, QLatin1Char('x')) + QString(300, QLatin1Char('y')));
+            clipboard.setText(QString(10000, QLatin1Char('x')) + QString(300, QLatin1Char('y')));
             pad->PasteNotes->trigger();
             const QString text = pad->NotesEdit->toPlainText();
             QCOMPARE(text.size(), 10239);
