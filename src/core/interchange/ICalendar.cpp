@@ -345,19 +345,10 @@ void addX(icalcomponent* component, const char* name, const std::string& value) 
 // holds (a private-use one: the diary's texts are Windows-1252) and escaped in the written file.
 constexpr std::string_view kCommaMark = "\xEE\x80\x80"; // U+E000
 
-std::string withCommasMarked(std::string text) {
-    for (std::size_t at = text.find(','); at != std::string::npos; at = text.find(',', at)) {
-        text.replace(at, 1, kCommaMark);
-        at += kCommaMark.size();
-    }
-    return text;
-}
-
-std::string withMarkedCommasEscaped(std::string text) {
-    for (std::size_t at = text.find(kCommaMark); at != std::string::npos;
-         at = text.find(kCommaMark, at)) {
-        text.replace(at, kCommaMark.size(), "\\,");
-        at += 2;
+std::string replacedAll(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+        text.replace(at, from.size(), to);
+        at += to.size();
     }
     return text;
 }
@@ -407,7 +398,8 @@ icalcomponent* componentOf(const CalendarEntry& entry, const EntryReferences& re
     if (const auto type = references.typeNames.find(entry.type);
         type != references.typeNames.end() && !type->second.empty()) {
         icalcomponent_add_property(
-            c, icalproperty_new_categories(withCommasMarked(exportedText(type->second)).c_str()));
+            c, icalproperty_new_categories(
+                   replacedAll(exportedText(type->second), ",", kCommaMark).c_str()));
     }
     if (!entry.fileLink.empty()) {
         icalattach* attach = icalattach_new_from_url(fileUrl(exportedText(entry.fileLink)).c_str());
@@ -888,7 +880,7 @@ std::string entriesToICalendar(const std::vector<CalendarEntry>& entries,
     char* text = icalcomponent_as_ical_string_r(calendar.get());
     std::string result = text ? text : "";
     icalmemory_free_buffer(text);
-    return withMarkedCommasEscaped(std::move(result));
+    return replacedAll(std::move(result), kCommaMark, "\\,");
 }
 
 EntriesRead entriesFromICalendar(std::string_view text) {

@@ -1,6 +1,6 @@
 #include "tools/NotesForm.h"
-#include "platform/Clipboard.h"
 
+#include "platform/Clipboard.h"
 #include "platform/FileErrors.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StoredText.h"
